@@ -1,0 +1,17 @@
+# Third-party libraries, all from Debian packages (scripts/setup installs them).
+find_package(Threads REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(PCRE2 REQUIRED IMPORTED_TARGET libpcre2-8)
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+pkg_check_modules(LIBGSF REQUIRED IMPORTED_TARGET libgsf-1)
+find_package(pugixml REQUIRED)
+
+if(SW_BUILD_TESTS)
+    find_package(GTest REQUIRED)
+endif()
+if(SW_BUILD_BENCH)
+    find_package(benchmark REQUIRED)
+endif()
+if(SW_BUILD_WINDOW)
+    find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+endif()
