@@ -18,6 +18,17 @@ bool LineHasKey(const std::string& line, const std::string& key) {
     return eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), key);
 }
 
+// "-X" is always a switch. "/X" is one too on the system the design came
+// from, but here every absolute path begins with "/": an argument whose
+// first folder exists (or that names an existing file) is a path.
+bool IsSwitch(const std::string& arg) {
+    if (arg[0] == '-') return true;
+    if (arg[0] != '/') return false;
+    std::error_code ec;
+    const std::string first = arg.substr(0, arg.find('/', 1));
+    return !std::filesystem::is_directory(first, ec) && !std::filesystem::exists(arg, ec);
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A whole number in the usual number format: optional blanks and sign,
@@ -175,7 +186,7 @@ std::string TkdProject::DefaultProjectFile() const {
 bool TkdProject::ParseCommandLine() {
     const std::string& arg = app_.FirstArg;
     if (arg.size() >= 2) {
-        if (arg[0] == '-' || arg[0] == '/') {
+        if (IsSwitch(arg)) {
             char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(arg[1])));
             if (letter == 'I') {
                 if (PageOpener) PageOpener->OpenPage("", "ins", arg.substr(2));
