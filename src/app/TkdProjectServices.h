@@ -18,3 +18,11 @@ public:
     virtual ~TkdPageOpener() = default;
     virtual void OpenPage(const std::string& Kind, const std::string& Action, const std::string& Extra) = 0;
 };
+
+// The usage counters as the conversion workers see them (the PowerPoint
+// version, counter "W"); the support services fill it in.
+class TkdUsageCounter {
+public:
+    virtual ~TkdUsageCounter() = default;
+    virtual void Tally(const std::string& Key, int Value, int Delta) = 0;
+};

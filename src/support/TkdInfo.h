@@ -14,7 +14,7 @@ class TkdProject;
 // The support services: help, the product's web pages and the support mail,
 // all opened through the shell; the usage counters with their file; the
 // failure report, the error report and the install and uninstall notices.
-class TkdInfo : public TkdPageOpener {
+class TkdInfo : public TkdPageOpener, public TkdUsageCounter {
 public:
     // Hands a finished target to the shell; tests replace it.
     using Opener = std::function<void(const std::string& Target)>;
@@ -33,7 +33,7 @@ public:
     void OpenPage(const std::string& Kind, const std::string& Action, const std::string& Extra) override;
     // Sets (Value > 0) or raises a counter and saves the counters when they
     // changed. Counting is best effort: a file that cannot be written is passed over.
-    void Tally(const std::string& Key, std::int32_t Value, std::int32_t Delta);
+    void Tally(const std::string& Key, std::int32_t Value, std::int32_t Delta) override;
     // The application-wide handler of errors that leave an event handler.
     void HandleError(const std::string& Message);
     // The report page for the distinct failure messages of a run.

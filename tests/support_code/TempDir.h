@@ -25,6 +25,8 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& path);
+// Creates or replaces a file (its folder must exist); throws on failure.
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The folder of the source tree, from SW_SOURCE_DIR (set by CTest).
 std::filesystem::path sourceDir();
