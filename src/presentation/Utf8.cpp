@@ -1,0 +1,57 @@
+#include "presentation/Utf8.h"
+
+namespace sw::pres {
+
+char32_t decodeUtf8(std::string_view s, std::size_t& pos) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    unsigned char c = byte(pos);
+    if (c < 0x80) {
+        ++pos;
+        return c;
+    }
+    int extra = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((c & 0xE0) == 0xC0) { extra = 1; cp = c & 0x1F; min = 0x80; }
+    else if ((c & 0xF0) == 0xE0) { extra = 2; cp = c & 0x0F; min = 0x800; }
+    else if ((c & 0xF8) == 0xF0) { extra = 3; cp = c & 0x07; min = 0x10000; }
+    else { ++pos; return 0xFFFD; }
+    if (pos + static_cast<std::size_t>(extra) >= s.size()) {
+        ++pos;
+        return 0xFFFD;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        unsigned char cc = byte(pos + static_cast<std::size_t>(i));
+        if ((cc & 0xC0) != 0x80) { ++pos; return 0xFFFD; }
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++pos; return 0xFFFD; }
+    pos += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
+std::string validUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t start = pos;
+        char32_t cp = decodeUtf8(utf8, pos);
+        if (cp == 0xFFFD && !(pos - start == 3 && utf8.substr(start, 3) == "\xEF\xBF\xBD"))
+            out += "\xEF\xBF\xBD";
+        else
+            out.append(utf8.substr(start, pos - start));
+    }
+    return out;
+}
+
+bool isValidUtf8(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t start = pos;
+        if (decodeUtf8(utf8, pos) == 0xFFFD && pos - start != 3) return false;
+    }
+    return true;
+}
+
+}  // namespace sw::pres

@@ -1,0 +1,44 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <pugixml.hpp>
+
+namespace sw::pres {
+
+// What a slide needs to turn scheme colours into RGB: the colour map in
+// effect (slide override, else layout override, else the master's map) and
+// the theme's colour scheme.
+struct ColorContext {
+    const std::map<std::string, std::string>* colorMap = nullptr;     // tx1 -> dk1 ...
+    const std::map<std::string, std::uint32_t>* scheme = nullptr;     // dk1 -> 0xRRGGBB ...
+};
+
+// A DrawingML colour as written (a:srgbClr, a:schemeClr, a:sysClr,
+// a:prstClr, a:scrgbClr, a:hslClr) with its modifiers, resolved to RGB once
+// the slide's colour context is known.
+class ColorSpec {
+public:
+    // From a fill element such as a:solidFill; nullopt when it holds no colour.
+    static std::optional<ColorSpec> fromFill(const pugi::xml_node& fill);
+    // From the colour element itself (a:srgbClr ...).
+    static std::optional<ColorSpec> fromColor(const pugi::xml_node& color);
+
+    std::optional<std::uint32_t> resolve(const ColorContext& context) const;
+
+private:
+    enum class Kind { Rgb, Scheme };
+    Kind kind_ = Kind::Rgb;
+    std::uint32_t rgb_ = 0;
+    std::string scheme_;
+    std::vector<std::pair<std::string, int>> modifiers_;  // lumMod, lumOff, tint, shade (1/1000 %)
+};
+
+// The colour scheme of a theme (a:clrScheme): dk1, lt1, ..., accent1..6, hlink, folHlink.
+std::map<std::string, std::uint32_t> readColorScheme(const pugi::xml_node& clrScheme);
+
+}  // namespace sw::pres

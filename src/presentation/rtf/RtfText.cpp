@@ -1,0 +1,44 @@
+#include "presentation/rtf/RtfText.h"
+
+#include "presentation/Utf8.h"
+
+namespace sw::pres {
+namespace {
+
+void appendUnit(std::string& out, unsigned unit) {
+    // RTF parameters are signed 16-bit: units above 0x7FFF are written negative.
+    int n = unit > 0x7FFF ? static_cast<int>(unit) - 0x10000 : static_cast<int>(unit);
+    out += "\\u";
+    out += std::to_string(n);
+    // A hex-escaped '?' as the one fallback character (\uc1): a bare '?' would
+    // be taken as the delimiter by some readers, which then skip the next
+    // real character as the fallback.
+    out += "\\'3f";
+}
+
+}  // namespace
+
+void appendRtfText(std::string& out, std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = decodeUtf8(utf8, pos);
+        if (cp == '\\' || cp == '{' || cp == '}') {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp == '\t') {
+            out += "\\tab ";
+        } else if (cp < 0x20 || cp == 0x7F) {
+            // Paragraph ends and line breaks are events of their own.
+        } else if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x10000) {
+            appendUnit(out, static_cast<unsigned>(cp));
+        } else {
+            char32_t v = cp - 0x10000;
+            appendUnit(out, 0xD800 + static_cast<unsigned>(v >> 10));
+            appendUnit(out, 0xDC00 + static_cast<unsigned>(v & 0x3FF));
+        }
+    }
+}
+
+}  // namespace sw::pres
