@@ -133,6 +133,11 @@ void TkdBatch::WakeWaiters() {
     changed_.notify_all();
 }
 
+int TkdBatch::Waiting() const {
+    std::lock_guard guard(lock_);
+    return waiting_;
+}
+
 void TkdBatch::ReportSuccess() {
     std::lock_guard guard(lock_);
     ++succeeded_;

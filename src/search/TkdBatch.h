@@ -68,6 +68,8 @@ public:
     // look at their flag).
     TkdNode* NextEntry(const std::atomic<bool>* Abandon = nullptr);
     void WakeWaiters();
+    // How many callers wait inside NextEntry right now.
+    int Waiting() const;
 
     void ReportSuccess();
     // Counts every report; keeps each message once (letter case aside).
