@@ -1,0 +1,98 @@
+#include "presentation/ppt/PptReader.h"
+
+#include <string>
+
+#include "presentation/EngineError.h"
+#include "presentation/ppt/ByteReader.h"
+#include "presentation/ppt/CompoundFile.h"
+#include "presentation/ppt/FormatError.h"
+#include "presentation/ppt/PptDocument.h"
+#include "presentation/ppt/PptStreams.h"
+#include "presentation/ppt/RecordTypes.h"
+#include "presentation/ppt/SlideDrawing.h"
+#include "presentation/ppt/SlideOutline.h"
+#include "presentation/ppt/TextBlockWriter.h"
+
+namespace sw::pres {
+namespace {
+
+using namespace ppt;
+
+// What the SlideContainer itself says about a slide beyond its text.
+struct SlideFacts {
+    bool hidden = false;
+    std::uint32_t masterId = 0;
+    std::optional<StyleSheet::ColorScheme> scheme;  // the slide's own scheme, if it has one
+};
+
+SlideFacts readSlideFacts(const Record& slide) {
+    SlideFacts facts;
+    RecordReader children(slide);
+    while (auto rec = children.next()) {
+        if (rec->type == rt::SlideShowSlideInfoAtom && rec->body.size() >= 12) {
+            // slideTime, soundIdRef, effectDirection, effectType, then flags.
+            ByteReader r(rec->body, rec->bodyOffset());
+            r.seek(10);
+            facts.hidden = r.u16() & 0x0004;
+        } else if (rec->type == rt::SlideAtom && rec->body.size() >= 22) {
+            // geom and placement types (12 bytes), masterIdRef, notesIdRef, slideFlags.
+            ByteReader r(rec->body, rec->bodyOffset());
+            r.seek(12);
+            facts.masterId = r.u32();
+            r.skip(4);
+            const std::uint16_t flags = r.u16();
+            // fMasterScheme (0x2): the slide follows its master's scheme.
+            if (flags & 0x0002) facts.scheme.reset();
+        } else if (rec->type == rt::ColorSchemeAtom && rec->instance == 1) {
+            facts.scheme = StyleSheet::readColorScheme(*rec);
+        }
+    }
+    return facts;
+}
+
+PptInfo readDocument(const CompoundFile& file, OutlineSink& sink) {
+    PptStreams streams = PptStreams::load(file);
+    PptDocument doc(streams.document, streams.offsetToCurrentEdit);
+    if (doc.encrypted())
+        throw EngineError(ErrorKind::Encrypted, "\"" + file.name() + "\" is encrypted (password-protected)");
+
+    PptInfo info;
+    info.hasVbaProject = doc.hasVbaProject() || streams.vbaStorage;
+
+    sink.beginPresentation();
+    int number = 0;
+    for (const PptDocument::Slide& slide : doc.slides()) {
+        ++number;
+        Record rec = doc.slideRecord(slide);
+        SlideFacts facts = readSlideFacts(rec);
+        std::vector<DrawingShape> shapes;
+        try {
+            SlideDrawing::read(rec, shapes);
+        } catch (const FormatError&) {
+            // A broken drawing keeps the shapes read before the break and
+            // the slide-list text.
+        }
+        const PptDocument::Master& master = doc.masterFor(facts.masterId);
+        const std::optional<StyleSheet::ColorScheme> scheme = facts.scheme ? facts.scheme : master.scheme;
+        TextBlockWriter writer(master.styles, scheme, number);
+
+        sink.beginSlide(number, facts.hidden);
+        for (const SlideOutline::Entry& e : SlideOutline::build(slide.blocks, shapes)) writer.write(*e.block, e.role, sink);
+        sink.endSlide();
+    }
+    sink.endPresentation();
+    return info;
+}
+
+}  // namespace
+
+PptInfo readPpt(const ByteSource& source, OutlineSink& sink) {
+    CompoundFile file(source);
+    try {
+        return readDocument(file, sink);
+    } catch (const FormatError& e) {
+        throw EngineError(ErrorKind::Damaged, "\"" + source.name() + "\" is damaged: " + e.what());
+    }
+}
+
+}  // namespace sw::pres
