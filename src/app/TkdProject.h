@@ -50,6 +50,8 @@ public:
     // As with a dialog do nothing, and the notices open nothing).
     TkdProjectDialogs* Dialogs = nullptr;
     TkdPageOpener* PageOpener = nullptr;
+    // The usage counters the workers tally into (the PowerPoint version); may be null.
+    TkdUsageCounter* Counters = nullptr;
 
     // --- The options list ---
     // Generic lookup: first line whose name equals Key (any letter case); "" when absent.
