@@ -5,6 +5,7 @@
 #include "presentation/EngineError.h"
 #include "presentation/ppt/ByteReader.h"
 #include "presentation/ppt/CompoundFile.h"
+#include "presentation/ppt/DocumentStreamReader.h"
 #include "presentation/ppt/FormatError.h"
 #include "presentation/ppt/PptDocument.h"
 #include "presentation/ppt/PptStreams.h"
@@ -50,14 +51,17 @@ SlideFacts readSlideFacts(const Record& slide) {
     return facts;
 }
 
-PptInfo readDocument(const CompoundFile& file, OutlineSink& sink) {
-    PptStreams streams = PptStreams::load(file);
-    PptDocument doc(streams.document, streams.offsetToCurrentEdit);
-    if (doc.encrypted())
-        throw EngineError(ErrorKind::Encrypted, "\"" + file.name() + "\" is encrypted (password-protected)");
+}  // namespace
+
+namespace ppt {
+
+PptInfo readDocumentStream(std::span<const std::uint8_t> stream, std::uint32_t offsetToCurrentEdit,
+                           const std::string& name, OutlineSink& sink) {
+    PptDocument doc(stream, offsetToCurrentEdit);
+    if (doc.encrypted()) throw EngineError(ErrorKind::Encrypted, "\"" + name + "\" is encrypted (password-protected)");
 
     PptInfo info;
-    info.hasVbaProject = doc.hasVbaProject() || streams.vbaStorage;
+    info.hasVbaProject = doc.hasVbaProject();
 
     sink.beginPresentation();
     int number = 0;
@@ -84,12 +88,15 @@ PptInfo readDocument(const CompoundFile& file, OutlineSink& sink) {
     return info;
 }
 
-}  // namespace
+}  // namespace ppt
 
 PptInfo readPpt(const ByteSource& source, OutlineSink& sink) {
     CompoundFile file(source);
     try {
-        return readDocument(file, sink);
+        PptStreams streams = PptStreams::load(file);
+        PptInfo info = readDocumentStream(streams.document, streams.offsetToCurrentEdit, source.name(), sink);
+        info.hasVbaProject = info.hasVbaProject || streams.vbaStorage;
+        return info;
     } catch (const FormatError& e) {
         throw EngineError(ErrorKind::Damaged, "\"" + source.name() + "\" is damaged: " + e.what());
     }

@@ -1,7 +1,10 @@
 // Writes sample .ppt files made by the test builder into a folder:
 //   ppt_write_samples <folder>          example.ppt (three slides)
 //   ppt_write_samples <folder> --seeds  also fuzz seeds (small decks that
-//                                       exercise each part of the reader)
+//                                       exercise each part of the reader),
+//                                       as compound files (*.ppt) and as bare
+//                                       streams (*.stream: edit offset, then
+//                                       the PowerPoint Document stream)
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -44,6 +47,12 @@ int main(int argc, char** argv) {
         s.shapes.push_back({std::nullopt, BlockSpec{0, u"Text box", false, {}, {}}, std::nullopt});
         fields.slides.push_back(s);
         ok &= write(dir / "fields-drawing.ppt", buildPpt(fields));
+        const std::pair<const char*, DeckSpec> decks[] = {{"typical3", typicalDeck(3)}, {"hidden-vba", hidden}, {"fields-drawing", fields}};
+        for (const auto& [name, deck] : decks) {
+            PptStreams s = buildStreams(deck);
+            // The edit offset as Current User holds it, then the stream.
+            ok &= write(dir / (std::string(name) + ".stream"), s.currentUser.substr(16, 4) + s.document);
+        }
     }
     if (!ok) {
         std::cerr << "cannot write into " << dir << "\n";
