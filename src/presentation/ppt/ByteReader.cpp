@@ -18,6 +18,14 @@ ByteReader::Bytes ByteReader::bytes(std::size_t count) {
     return out;
 }
 
+std::u16string ByteReader::utf16(std::size_t units) {
+    if (units > remaining() / 2) shortRead(units * 2);
+    Bytes b = bytes(units * 2);
+    std::u16string out(units, u'\0');
+    for (std::size_t i = 0; i < units; ++i) out[i] = static_cast<char16_t>(b[2 * i] | (b[2 * i + 1] << 8));
+    return out;
+}
+
 std::uint8_t ByteReader::u8() { return bytes(1)[0]; }
 
 std::uint16_t ByteReader::u16() {

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace sw::pres::ppt {
 
@@ -21,6 +22,8 @@ public:
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
     Bytes bytes(std::size_t count);
+    // `units` UTF-16LE code units.
+    std::u16string utf16(std::size_t units);
     void skip(std::size_t count) { (void)bytes(count); }
 
     std::size_t pos() const { return pos_; }

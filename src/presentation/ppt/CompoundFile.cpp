@@ -40,12 +40,28 @@ bool sameName(std::string_view a, std::string_view b) {
            });
 }
 
+// The root entry (directory entry 0) has no siblings. libgsf builds the
+// entries a root's sibling links lead to and then loses them (a leak on
+// every such file), so the links are cleared in our copy of the file first;
+// the entries under the root are found through its child link anyway.
+void clearRootSiblings(std::span<std::uint8_t> file) {
+    if (file.size() < 512) return;
+    const unsigned shift = file[0x1E] | (file[0x1F] << 8);
+    if (shift < 7 || shift > 16) return;  // libgsf refuses these itself
+    const std::uint32_t dirStart = file[0x30] | (file[0x31] << 8) | (file[0x32] << 16) | (std::uint32_t{file[0x33]} << 24);
+    const std::uint64_t at = (std::uint64_t{dirStart} + 1) << shift;
+    if (dirStart >= 0xFFFFFFFA || at + 128 > file.size()) return;
+    for (std::uint64_t link = at + 68; link < at + 76; ++link) file[static_cast<std::size_t>(link)] = 0xFF;
+}
+
 bool isStorage(GsfInput* in) { return GSF_IS_INFILE(in) && gsf_infile_num_children(GSF_INFILE(in)) >= 0; }
 
 }  // namespace
 
 struct CompoundFile::Impl {
-    std::vector<std::uint8_t> bytes;
+    // The whole file; not zero-filled first, as it is overwritten at once.
+    std::unique_ptr<std::uint8_t[]> data;
+    std::span<const std::uint8_t> bytes;
     InputPtr memory;
     InputPtr root;  // a GsfInfile
 
@@ -78,14 +94,16 @@ CompoundFile::CompoundFile(const ByteSource& source) : impl_(std::make_unique<Im
         throw EngineError(ErrorKind::TooLarge, "\"" + name_ + "\" is too large: " + std::to_string(size) +
                                                    " bytes, more than the " + std::to_string(maxFileSize >> 20) +
                                                    " MiB this reader accepts");
-    impl_->bytes.resize(static_cast<std::size_t>(size));
-    std::size_t got = source.readAt(0, std::as_writable_bytes(std::span(impl_->bytes)));
-    impl_->bytes.resize(got);
+    impl_->data.reset(new std::uint8_t[static_cast<std::size_t>(size)]);
+    std::span<std::uint8_t> buffer(impl_->data.get(), static_cast<std::size_t>(size));
+    std::size_t got = source.readAt(0, std::as_writable_bytes(buffer));
+    impl_->bytes = buffer.first(got);
 
     static constexpr std::uint8_t magic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
     if (impl_->bytes.size() < 512 || std::memcmp(impl_->bytes.data(), magic, 8) != 0)
         throw EngineError(ErrorKind::NotAPresentation, "\"" + name_ + "\" is not a presentation: it is not a compound file");
 
+    clearRootSiblings(buffer.first(got));
     impl_->memory.reset(gsf_input_memory_new(impl_->bytes.data(), static_cast<gsf_off_t>(impl_->bytes.size()), FALSE));
     GError* err = nullptr;
     GsfInfile* root = gsf_infile_msole_new(impl_->memory.get(), &err);

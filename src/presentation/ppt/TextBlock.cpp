@@ -19,9 +19,7 @@ bool TextBlockCollector::add(const Record& rec) {
     case rt::TextCharsAtom: {
         // UTF-16LE; an odd last byte is no character.
         ByteReader r(rec.body, rec.bodyOffset());
-        block.text.clear();
-        block.text.reserve(rec.body.size() / 2);
-        while (r.remaining() >= 2) block.text.push_back(static_cast<char16_t>(r.u16()));
+        block.text = r.utf16(rec.body.size() / 2);
         return true;
     }
     case rt::TextBytesAtom:

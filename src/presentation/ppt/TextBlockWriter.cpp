@@ -63,14 +63,17 @@ class ParagraphWriter {
 public:
     explicit ParagraphWriter(OutlineSink& sink) : sink_(sink) {}
 
-    void character(char16_t c, const CharFormat& format) {
+    // generation: changes whenever format may have changed, so that the
+    // formats themselves are compared only at run boundaries.
+    void character(char16_t c, const CharFormat& format, std::uint64_t generation) {
         if (c < 0x20 && c != 0x09 && c != 0x0B) return;  // no control characters reach the sink
-        if (!open_ || format != format_) {
+        if (!open_ || (generation != generation_ && format != format_)) {
             close();
             sink_.beginRun(format);
             format_ = format;
             open_ = true;
         }
+        generation_ = generation;
         if (c == 0x09 || c == 0x0B) {
             flushText();
             c == 0x09 ? sink_.tab() : sink_.lineBreak();
@@ -95,6 +98,7 @@ private:
     OutlineSink& sink_;
     bool open_ = false;
     CharFormat format_;
+    std::uint64_t generation_ = 0;
     std::u16string pending_;
 };
 
@@ -127,6 +131,7 @@ void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink&
     std::size_t cachedRun = SIZE_MAX;
     int cachedLevel = -1;
     CharFormat cached;
+    std::uint64_t generation = 0;
     auto formatAt = [&](std::uint32_t at, int level) -> const CharFormat& {
         std::size_t i = runAt(charEnds, at);
         if (i != cachedRun || level != cachedLevel) {
@@ -134,6 +139,7 @@ void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink&
             cached = styles_.resolve(props, textType, role == BlockRole::Title ? 0 : std::max(level - 1, 0), scheme_);
             cachedRun = i;
             cachedLevel = level;
+            ++generation;
         }
         return cached;
     };
@@ -146,7 +152,8 @@ void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink&
         sink.beginParagraph(level);
         ParagraphWriter para(sink);
         while (i < chars.size() && chars[i].c != 0x0D) {
-            para.character(chars[i].c, formatAt(chars[i].at, level));
+            const CharFormat& format = formatAt(chars[i].at, level);
+            para.character(chars[i].c, format, generation);
             ++i;
         }
         para.close();

@@ -86,6 +86,8 @@ TEST(PptCompoundFile, DirectoryCyclesEndQuickly) {
          }},
         {"a stream's child points at the root", [](CfbPatcher& p) { p.setChild(p.find(u"Current User"), 0); }},
         {"root's child is out of range", [](CfbPatcher& p) { p.setChild(0, 5000); }},
+        // libgsf used to lose the entries behind such links (found by fuzzing).
+        {"root has siblings", [](CfbPatcher& p) { p.setRight(0, static_cast<std::uint32_t>(p.find(u"Current User"))); }},
         {"directory chain loops",
          [](CfbPatcher& p) {
              const std::uint32_t dir = p.header32(0x30);
