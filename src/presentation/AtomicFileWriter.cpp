@@ -23,7 +23,10 @@ EngineError writeError(const std::filesystem::path& target, const std::string& w
 void AtomicFileWriter::write(const std::filesystem::path& target, std::string_view bytes) {
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (folder / hidden).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) throw writeError(target, "cannot create a temporary file in " + folder.string(), errno);
 

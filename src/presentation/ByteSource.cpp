@@ -48,7 +48,7 @@ public:
     std::size_t readAt(std::uint64_t offset, std::span<std::byte> out) const override {
         if (offset >= bytes_.size()) return 0;
         std::size_t n = std::min<std::uint64_t>(out.size(), bytes_.size() - offset);
-        std::memcpy(out.data(), bytes_.data() + offset, n);
+        if (n > 0) std::memcpy(out.data(), bytes_.data() + offset, n);
         return n;
     }
 
@@ -83,7 +83,8 @@ std::unique_ptr<ByteSource> memorySource(std::vector<std::byte> bytes, std::stri
 
 std::unique_ptr<ByteSource> memorySource(std::string_view bytes, std::string name) {
     std::vector<std::byte> copy(bytes.size());
-    std::memcpy(copy.data(), bytes.data(), bytes.size());
+    // An empty view may have a null data pointer, which memcpy must not get.
+    if (!bytes.empty()) std::memcpy(copy.data(), bytes.data(), bytes.size());
     return memorySource(std::move(copy), std::move(name));
 }
 
