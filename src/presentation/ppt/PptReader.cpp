@@ -28,6 +28,7 @@ struct SlideFacts {
 
 SlideFacts readSlideFacts(const Record& slide) {
     SlideFacts facts;
+    bool masterScheme = false;
     RecordReader children(slide);
     while (auto rec = children.next()) {
         if (rec->type == rt::SlideShowSlideInfoAtom && rec->body.size() >= 12) {
@@ -43,11 +44,12 @@ SlideFacts readSlideFacts(const Record& slide) {
             r.skip(4);
             const std::uint16_t flags = r.u16();
             // fMasterScheme (0x2): the slide follows its master's scheme.
-            if (flags & 0x0002) facts.scheme.reset();
+            masterScheme = flags & 0x0002;
         } else if (rec->type == rt::ColorSchemeAtom && rec->instance == 1) {
             facts.scheme = StyleSheet::readColorScheme(*rec);
         }
     }
+    if (masterScheme) facts.scheme.reset();
     return facts;
 }
 
