@@ -65,25 +65,37 @@ PptInfo readDocumentStream(std::span<const std::uint8_t> stream, std::uint32_t o
     PptInfo info;
     info.hasVbaProject = doc.hasVbaProject();
 
-    sink.beginPresentation();
-    int number = 0;
-    for (const PptDocument::Slide& slide : doc.slides()) {
-        ++number;
-        Record rec = doc.slideRecord(slide);
-        SlideFacts facts = readSlideFacts(rec);
+    // Everything that can fail is read before the first event, so that a
+    // damaged file never leaves a half outline in the sink.
+    struct SlideData {
+        SlideFacts facts;
         std::vector<DrawingShape> shapes;
+    };
+    std::vector<SlideData> slides;
+    slides.reserve(doc.slides().size());
+    for (const PptDocument::Slide& slide : doc.slides()) {
+        Record rec = doc.slideRecord(slide);
+        SlideData data{readSlideFacts(rec), {}};
         try {
-            SlideDrawing::read(rec, shapes);
+            SlideDrawing::read(rec, data.shapes);
         } catch (const FormatError&) {
             // A broken drawing keeps the shapes read before the break and
             // the slide-list text.
         }
+        slides.push_back(std::move(data));
+    }
+
+    sink.beginPresentation();
+    for (std::size_t i = 0; i < slides.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const SlideFacts& facts = slides[i].facts;
         const PptDocument::Master& master = doc.masterFor(facts.masterId);
         const std::optional<StyleSheet::ColorScheme> scheme = facts.scheme ? facts.scheme : master.scheme;
         TextBlockWriter writer(master.styles, scheme, number);
 
         sink.beginSlide(number, facts.hidden);
-        for (const SlideOutline::Entry& e : SlideOutline::build(slide.blocks, shapes)) writer.write(*e.block, e.role, sink);
+        for (const SlideOutline::Entry& e : SlideOutline::build(doc.slides()[i].blocks, slides[i].shapes))
+            writer.write(*e.block, e.role, sink);
         sink.endSlide();
     }
     sink.endPresentation();

@@ -6,6 +6,8 @@
 
 #include "PptBuilder.h"
 #include "PptTestSupport.h"
+#include "presentation/ByteSource.h"
+#include "presentation/TraceSink.h"
 
 namespace sw::test::ppt {
 namespace {
@@ -115,6 +117,20 @@ TEST(PptDetection, BrokenAndForeignInputs) {
         EXPECT_NE(f->message.find(c.messagePart), std::string::npos) << f->message;
         EXPECT_EQ(f->message.rfind("\"test.ppt\" ", 0), 0u) << f->message;
     }
+}
+
+TEST(PptDetection, DamageFoundLateLeavesNoHalfOutline) {
+    // Slide 1 is fine; slide 2's persist id is missing.
+    DeckSpec deck = oneSlideDeck();
+    deck.slides.push_back(deck.slides[0]);
+    PptStreamWriter w;
+    w.setPersist(1, w.append(documentContainer(deck, {3, 4}, 2)));
+    w.setPersist(3, w.append(slideContainer(deck.slides[0])));
+    const std::uint32_t edit = w.commit(1);
+    auto source = sw::pres::memorySource(std::string_view(withDocument(w.bytes(), edit)), "late.ppt");
+    sw::pres::TraceSink sink;
+    EXPECT_THROW(sw::pres::readPpt(*source, sink), sw::pres::EngineError);
+    EXPECT_EQ(sink.str(), "");
 }
 
 TEST(PptDetection, ContainerVariantsRead) {
