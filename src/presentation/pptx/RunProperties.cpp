@@ -63,9 +63,10 @@ LevelStyles LevelStyles::read(const pugi::xml_node& listStyle) {
     LevelStyles s;
     if (!listStyle) return s;
     RunProperties defaults = RunProperties::read(listStyle.child("a:defPPr").child("a:defRPr"));
+    static const char* const names[] = {"a:lvl1pPr", "a:lvl2pPr", "a:lvl3pPr", "a:lvl4pPr", "a:lvl5pPr",
+                                        "a:lvl6pPr", "a:lvl7pPr", "a:lvl8pPr", "a:lvl9pPr"};
     for (std::size_t i = 0; i < s.levels.size(); ++i) {
-        std::string name = "a:lvl" + std::to_string(i + 1) + "pPr";
-        s.levels[i] = RunProperties::read(listStyle.child(name.c_str()).child("a:defRPr"));
+        s.levels[i] = RunProperties::read(listStyle.child(names[i]).child("a:defRPr"));
         s.levels[i].inheritFrom(defaults);
     }
     return s;

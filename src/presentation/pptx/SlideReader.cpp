@@ -61,7 +61,10 @@ struct SlideReader::Block {
 
 SlideReader::SlideReader(const XmlPart& slide, std::shared_ptr<const Layout> layout,
                          const LevelStyles& presentationDefaults)
-    : slide_(slide), layout_(std::move(layout)), presentationDefaults_(presentationDefaults) {}
+    : slide_(slide),
+      layout_(std::move(layout)),
+      presentationDefaults_(presentationDefaults),
+      slideColorMap_(readColorMapOverride(slide.root())) {}
 
 bool SlideReader::hidden() const { return !xmlBool(slide_.root().attribute("show"), true); }
 
@@ -99,9 +102,8 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
     const Master* master = layout_ ? layout_->master.get() : nullptr;
     const Theme* theme = master ? master->theme.get() : nullptr;
 
-    auto slideMap = readColorMapOverride(slide_.root());
     ColorContext colors;
-    if (slideMap) colors.colorMap = &*slideMap;
+    if (slideColorMap_) colors.colorMap = &*slideColorMap_;
     else if (layout_ && layout_->colorMapOverride) colors.colorMap = &*layout_->colorMapOverride;
     else if (master) colors.colorMap = &master->colorMap;
     if (theme) colors.scheme = &theme->colors;
@@ -120,7 +122,7 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
         // Theme fonts: +mj-xx is the major (heading) font, +mn-xx the minor one.
         if (face.starts_with("+mj-")) face = theme ? theme->majorLatin : "";
         else if (face.starts_with("+mn-")) face = theme ? theme->minorLatin : "";
-        f.font = validUtf8(face);
+        f.font = isValidUtf8(face) ? std::move(face) : validUtf8(face);
         f.symbolFont = !f.font.empty() && (p.symbolCharset.value_or(false) || isSymbolFontName(f.font));
         if (p.color) f.color = p.color->resolve(colors);
         return f;

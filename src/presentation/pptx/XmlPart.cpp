@@ -54,17 +54,20 @@ private:
     std::vector<std::pair<std::string, const char*>> bindings_;
 };
 
+// The canonical form of a name, or an empty string when the name already is
+// canonical (the usual case: producers mostly write p:, a: and r:).
 std::string canonicalName(const Scope& scope, std::string_view name, bool isAttribute) {
     auto colon = name.find(':');
     if (colon == std::string_view::npos) {
-        if (isAttribute) return std::string(name);  // unprefixed attributes are in no namespace
+        if (isAttribute) return {};  // unprefixed attributes are in no namespace
         const char* c = scope.lookup("");
-        if (!c) return std::string(name);
+        if (!c) return {};
         return std::string(c) + ":" + std::string(name);
     }
     std::string_view prefix = name.substr(0, colon);
-    if (prefix == "xml") return std::string(name);
+    if (prefix == "xml") return {};
     const char* c = scope.lookup(prefix);
+    if (c && prefix == c) return {};
     return std::string(c ? c : "~") + std::string(name.substr(colon));
 }
 
@@ -123,11 +126,11 @@ void XmlPart::canonicalize() {
             if (n == "xmlns") scope.bind("", canonicalPrefix(a.value()));
             else if (n.starts_with("xmlns:")) scope.bind(std::string(n.substr(6)), canonicalPrefix(a.value()));
         }
-        node.set_name(canonicalName(scope, node.name(), false).c_str());
+        if (std::string name = canonicalName(scope, node.name(), false); !name.empty()) node.set_name(name.c_str());
         for (pugi::xml_attribute a : node.attributes()) {
             std::string_view n = a.name();
-            if (n.find(':') != std::string_view::npos && !n.starts_with("xmlns:"))
-                a.set_name(canonicalName(scope, n, true).c_str());
+            if (n.find(':') == std::string_view::npos || n.starts_with("xmlns:")) continue;
+            if (std::string name = canonicalName(scope, n, true); !name.empty()) a.set_name(name.c_str());
         }
         std::string_view name = node.name();
         if (name == "mc:AlternateContent") alternates.push_back(node);

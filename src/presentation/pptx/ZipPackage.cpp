@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "presentation/EngineError.h"
@@ -16,6 +17,23 @@ struct ZipPackage::SourceState {
     std::uint64_t pos = 0;
     zip_error_t error{};
     std::string readFailure;
+    // libzip asks for headers a few bytes at a time; small reads are served
+    // from one read-ahead window instead of a system call each.
+    static constexpr std::size_t kWindow = 64 * 1024;
+    std::vector<std::byte> window;
+    std::uint64_t windowStart = 0;
+
+    std::size_t read(void* data, std::size_t len) {
+        if (len >= kWindow) return source->readAt(pos, {static_cast<std::byte*>(data), len});
+        if (pos < windowStart || pos + len > windowStart + window.size()) {
+            window.resize(kWindow);
+            window.resize(source->readAt(pos, window));
+            windowStart = pos;
+        }
+        std::size_t n = std::min<std::uint64_t>(len, windowStart + window.size() - pos);
+        if (n > 0) std::memcpy(data, window.data() + (pos - windowStart), n);
+        return n;
+    }
 };
 
 namespace {
@@ -31,7 +49,7 @@ zip_int64_t sourceCallback(void* userdata, void* data, zip_uint64_t len, zip_sou
         if (s->pos >= size) return 0;
         std::uint64_t n = std::min<std::uint64_t>(len, size - s->pos);
         try {
-            std::size_t got = s->source->readAt(s->pos, {static_cast<std::byte*>(data), static_cast<std::size_t>(n)});
+            std::size_t got = s->read(data, static_cast<std::size_t>(n));
             s->pos += got;
             return static_cast<zip_int64_t>(got);
         } catch (const std::exception& e) {
