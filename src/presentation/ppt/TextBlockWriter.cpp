@@ -108,13 +108,15 @@ void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink&
     const std::vector<Char> chars = expandFields(block, slideNumber_);
 
     textprops::Runs runs;
+    bool styleBroken = false;
     if (block.hasStyle) {
         try {
             runs = textprops::readStyleTextPropAtom(block.style, block.styleOffset, block.text.size());
         } catch (const FormatError&) {
-            // Formatting that cannot be read never costs the text: level 0,
-            // master formatting only.
+            // Formatting that cannot be read never costs the text: it is
+            // written at level 0 without formatting.
             runs = {};
+            styleBroken = true;
         }
     }
     const std::vector<std::uint64_t> paraEnds = runEnds(runs.paragraphs);
@@ -136,7 +138,8 @@ void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink&
         std::size_t i = runAt(charEnds, at);
         if (i != cachedRun || level != cachedLevel) {
             const CharProps& props = i < runs.characters.size() ? runs.characters[i].props : none;
-            cached = styles_.resolve(props, textType, role == BlockRole::Title ? 0 : std::max(level - 1, 0), scheme_);
+            cached = styleBroken ? CharFormat{}
+                                 : styles_.resolve(props, textType, role == BlockRole::Title ? 0 : std::max(level - 1, 0), scheme_);
             cachedRun = i;
             cachedLevel = level;
             ++generation;

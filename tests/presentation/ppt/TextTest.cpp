@@ -92,10 +92,20 @@ TEST(PptText, UnreadableStyleKeepsTheText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        auto r = readBytes(oneSlide({{1, body, false, c.style, {}}}));
+        DeckSpec deck;
+        deck.masterStyles = {textMasterStyle(1, {CharSpec{.bold = true, .size = 20}})};
+        deck.slides.emplace_back();
+        deck.slides[0].listBlocks = {{1, body, false, c.style, {}}};
+        auto r = readBytes(buildPpt(deck));
         EXPECT_EQ(r.text, "1: Kept\n1: Also kept\n");
-        EXPECT_EQ(countOf(r.trace, "run\n"), 2) << r.trace;  // no formatting
+        EXPECT_EQ(countOf(r.trace, "run\n"), 2) << r.trace;  // no formatting, not even the master's
     }
+    // The same master does format readable text.
+    DeckSpec deck;
+    deck.masterStyles = {textMasterStyle(1, {CharSpec{.bold = true, .size = 20}})};
+    deck.slides.emplace_back();
+    deck.slides[0].listBlocks = {{1, body, false, styleTextProp(paragraphRuns(body, {0, 0}), {}), {}}};
+    EXPECT_EQ(countOf(readBytes(buildPpt(deck)).trace, "run b sz=40\n"), 2);
 }
 
 }  // namespace
