@@ -24,6 +24,20 @@ struct Tree {
     Lines LogLines() const { return sw::platform::SplitLines(sw::test::readFile(Log())); }
 };
 
+// The counters without "W": a worker tallies the PowerPoint version when it
+// connects, which may come before or after the run's "C".
+Lines CountersWithoutVersion(const ProgramRunner& program, std::string* version = nullptr) {
+    Lines lines;
+    for (auto& line : program.Counters()) {
+        if (line.starts_with("W=")) {
+            if (version) *version = line;
+        } else {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
 }  // namespace
 
 TEST(UnattendedRun, ConvertsATreeWithThreeWorkersOneWholeLogLinePerFile) {
@@ -66,8 +80,9 @@ TEST(UnattendedRun, ConvertsATreeWithThreeWorkersOneWholeLogLinePerFile) {
     EXPECT_NE(sw::test::readFile(t.Out() + "old3.rtf").find("\\outlinelevel1"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(t.Out() + "broken.rtf"));
 
-    const Lines counters = t.program.Counters();
-    EXPECT_EQ(counters, (Lines{"v=2", "R=1", "C=1", "W=1", "A=33", "S=32", "F=1"}));
+    std::string version;
+    EXPECT_EQ(CountersWithoutVersion(t.program, &version), (Lines{"v=2", "R=1", "C=1", "A=33", "S=32", "F=1"}));
+    EXPECT_EQ(version, "W=1");
     const Lines opened = t.program.Opened(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_NE(opened[0].find("/net/?a=err&e="), std::string::npos) << opened[0];
@@ -111,7 +126,7 @@ TEST(UnattendedRun, EmptyFolderAndZeroThreadsStillEndCleanly) {
     result = t.program.Run(t.Options("ThreadsCount=0"));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(t.LogLines().size(), 1u);
-    EXPECT_EQ(t.program.Counters(), (Lines{"v=2", "R=2", "C=2", "A=1", "S=1", "F=0", "W=1"}));
+    EXPECT_EQ(CountersWithoutVersion(t.program), (Lines{"v=2", "R=2", "C=2", "A=1", "S=1", "F=0"}));
 }
 
 TEST(UnattendedRun, EveryFileFailingStillExitsZeroAndReportsTheDistinctMessages) {
@@ -141,7 +156,7 @@ TEST(UnattendedRun, EmptyTargetIsRefusedAndNothingHappens) {
     result = t.program.Run(project);
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.err.find("no target folder"), std::string::npos) << result.err;
-    EXPECT_EQ(t.program.Counters(), (Lines{"v=2", "R=2", "C=1", "W=1", "A=1", "S=1", "F=0"}));
+    EXPECT_EQ(CountersWithoutVersion(t.program), (Lines{"v=2", "R=2", "C=1", "A=1", "S=1", "F=0"}));
 }
 
 TEST(UnattendedRun, UnwritableLogEndsWithExitOneAfterConverting) {
