@@ -34,8 +34,8 @@ void TkdMain::Run() {
     Convertor->Start();
     info_.Tally("C", 0, 1);
 
-    // The workers lower RunningWorkers as they end. The design polls every
-    // 100 ms; a shorter interval notices the end sooner at no real cost.
+    // The workers lower RunningWorkers as they end; a short poll notices the
+    // end of the run soon after the last worker, at no real cost.
     while (RunningWorkers.load() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     Convertor.reset();  // every worker has ended: join the threads
     Report();

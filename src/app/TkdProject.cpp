@@ -18,9 +18,9 @@ bool LineHasKey(const std::string& line, const std::string& key) {
     return eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), key);
 }
 
-// "-X" is always a switch. "/X" is one too on the system the design came
-// from, but here every absolute path begins with "/": an argument whose
-// first folder exists (or that names an existing file) is a path.
+// "-X" is always a switch, and so is "/X" on Windows; but on Linux every
+// absolute path begins with "/": an argument whose first folder exists (or
+// that names an existing file) is a path.
 bool IsSwitch(const std::string& arg) {
     if (arg[0] == '-') return true;
     if (arg[0] != '/') return false;

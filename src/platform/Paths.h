@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-// Path text helpers. The design speaks of "\" as the delimiter; here the
-// native delimiter is "/", and ":" is an ordinary file-name character.
+// Path text helpers. The delimiter is the native "/" (Windows has "\"),
+// and ":" is an ordinary file-name character.
 namespace sw::platform {
 
 inline constexpr char PathDelim = '/';

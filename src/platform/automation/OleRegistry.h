@@ -19,7 +19,7 @@ std::shared_ptr<AutoObject> CreateOleObject(const std::string& ProgID);
 OleFactory RegisterOleClass(const std::string& ProgID, OleFactory Factory);
 
 // Per-thread initialisation of the automation support: nothing is needed
-// here, but the call stays where the design makes it.
+// here, but the call stays where a COM client makes it.
 inline void CoInitialize() {}
 
 // Registers a class for the lifetime of the object and restores what was
