@@ -27,7 +27,7 @@ Record expect(std::span<const std::uint8_t> stream, std::uint64_t offset, std::u
 PersistDirectory PersistDirectory::load(std::span<const std::uint8_t> stream, std::uint32_t offsetToCurrentEdit) {
     PersistDirectory dir;
     dir.streamSize_ = stream.size();
-    std::unordered_set<std::uint32_t> seenEdits;
+    std::unordered_set<std::uint32_t> seenEdits, seenDirs;
     std::uint32_t offset = offsetToCurrentEdit;
     bool newest = true;
     for (;;) {
@@ -51,6 +51,14 @@ PersistDirectory PersistDirectory::load(std::span<const std::uint8_t> stream, st
         }
         newest = false;
 
+        // Edits may share a directory; merging one twice changes nothing
+        // and would let a crafted chain repeat a large directory thousands
+        // of times.
+        if (!seenDirs.insert(offsetPersistDir).second) {
+            if (offsetLastEdit == 0) break;
+            offset = offsetLastEdit;
+            continue;
+        }
         Record persist = expect(stream, offsetPersistDir, rt::PersistDirectoryAtom, "PersistDirectoryAtom");
         ByteReader p(persist.body, persist.bodyOffset());
         while (!p.atEnd()) {

@@ -1,6 +1,7 @@
 #include "presentation/ppt/PptDocument.h"
 
 #include <string>
+#include <unordered_set>
 
 #include "presentation/ppt/ByteReader.h"
 #include "presentation/ppt/FormatError.h"
@@ -80,8 +81,14 @@ void PptDocument::readSlideList(const Record& list) {
             collectors.back().add(*rec);
         }
     }
-    for (std::size_t i = 0; i < ids.size(); ++i)
+    // Each slide has a record of its own. A list that names one record for
+    // several slides is broken, and reading it would multiply the output.
+    std::unordered_set<std::uint32_t> used;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (!used.insert(ids[i].first).second)
+            throw FormatError("the slide list names persist object " + std::to_string(ids[i].first) + " twice");
         slides_.push_back({ids[i].first, ids[i].second, std::move(collectors[i].blocks())});
+    }
 }
 
 void PptDocument::readMasterList(const Record& list) {

@@ -85,6 +85,16 @@ TEST(PptDetection, BrokenAndForeignInputs) {
         {"slide persist id missing from the directory",
          [&] { return customSave([&](PptStreamWriter& w) { w.setPersist(1, w.append(documentContainer(deck, {9}, 2))); }, 1); },
          ErrorKind::Damaged, "persist object 9 is missing"},
+        {"slide list names one record for two slides",
+         [&] {
+             DeckSpec two = deck;
+             two.slides.push_back(deck.slides[0]);
+             return customSave([&](PptStreamWriter& w) {
+                 w.setPersist(1, w.append(documentContainer(two, {3, 3}, 2)));
+                 w.setPersist(3, w.append(slideContainer(deck.slides[0])));
+             }, 1);
+         },
+         ErrorKind::Damaged, "names persist object 3 twice"},
         {"persist offset past the end",
          [&] {
              return customSave([&](PptStreamWriter& w) {

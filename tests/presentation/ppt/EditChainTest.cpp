@@ -68,6 +68,21 @@ TEST(PptEditChain, OnlyTheNewestSaveShows) {
     }
 }
 
+TEST(PptEditChain, EditsSharingADirectoryRead) {
+    // A second UserEditAtom that reuses the first save's directory: merged
+    // once, the deck reads as saved.
+    ThreeSaves s;
+    std::string stream = s.w.bytes();
+    const std::uint32_t firstDir = [&] {
+        const std::uint8_t* p = reinterpret_cast<const std::uint8_t*>(stream.data()) + s.edits[0] + 20;
+        return std::uint32_t(p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24));
+    }();
+    const auto extra = static_cast<std::uint32_t>(stream.size());
+    stream += atom(0x0FF5, u32le(256) + u16le(0) + u8le(0) + u8le(3) + u32le(s.edits[0]) + u32le(firstDir) + u32le(1) +
+                               u32le(4) + u16le(1) + u16le(0));
+    EXPECT_EQ(readBytes(compoundFile({stream, currentUserStream(extra)})).text, "0: First version\n");
+}
+
 TEST(PptEditChain, LoopAndOutOfRangeOffsetsAreDamaged) {
     ThreeSaves s;
     // Let the oldest edit point back at the newest: offsetLastEdit is 16
