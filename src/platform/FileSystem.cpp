@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,24 +14,50 @@ namespace fs = std::filesystem;
 namespace sw::platform {
 
 std::vector<FolderEntry> ListFolder(const std::string& folder, std::error_code& error) {
+    // readdir rather than std::filesystem: the file type comes with each
+    // entry, and no path object is built per name; a large tree lists several
+    // times faster this way.
     std::vector<FolderEntry> entries;
     error.clear();
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), error);
-    if (error) return entries;
-    for (; it != fs::directory_iterator(); it.increment(error)) {
-        const fs::directory_entry& entry = *it;
-        std::error_code ignored;
-        // The entry's own type comes from the folder listing itself; only a
-        // link costs a stat call to learn what it points to.
-        EntryKind kind = EntryKind::Other;
-        if (entry.is_symlink(ignored))
-            kind = entry.is_regular_file(ignored) ? EntryKind::File : EntryKind::Other;
-        else if (entry.is_regular_file(ignored))
-            kind = EntryKind::File;
-        else if (entry.is_directory(ignored))
-            kind = EntryKind::Folder;
-        entries.push_back({entry.path().filename().string(), kind});
+    const std::string base = folder.empty() ? std::string(".") : folder;
+    DIR* dir = ::opendir(base.c_str());
+    if (!dir) {
+        error.assign(errno, std::generic_category());
+        return entries;
     }
+    std::string full;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            if (errno != 0) error.assign(errno, std::generic_category());
+            break;
+        }
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+        EntryKind kind = EntryKind::Other;
+        unsigned char type = entry->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            // A link counts by what it points to, but only a file is taken;
+            // some file systems give no type at all and need the same look.
+            full.assign(base).append(base.back() == '/' ? "" : "/").append(name);
+            struct stat st {};
+            if (type == DT_LNK) {
+                if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) kind = EntryKind::File;
+            } else if (::lstat(full.c_str(), &st) == 0) {
+                if (S_ISREG(st.st_mode)) kind = EntryKind::File;
+                else if (S_ISDIR(st.st_mode)) kind = EntryKind::Folder;
+                else if (S_ISLNK(st.st_mode) && ::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+                    kind = EntryKind::File;
+            }
+        } else if (type == DT_REG) {
+            kind = EntryKind::File;
+        } else if (type == DT_DIR) {
+            kind = EntryKind::Folder;
+        }
+        entries.push_back({name, kind});
+    }
+    ::closedir(dir);
     return entries;
 }
 

@@ -1,5 +1,7 @@
 #include "search/FileNameMask.h"
 
+#include <algorithm>
+
 namespace {
 
 // Code points lie below 0x110000; the wildcards and stray bytes live above.
@@ -47,12 +49,50 @@ FileNameMask::FileNameMask(std::string_view mask) {
             mask_.push_back(fold(nextChar(mask, pos)));
         }
     }
+    if (mask_.size() >= 64) return;
+    for (std::size_t i = 0; i < mask_.size(); ++i) {
+        const std::uint64_t bit = std::uint64_t(1) << i;
+        if (mask_[i] == Star) star_ |= bit;
+        else if (mask_[i] == Optional) optional_ |= bit;
+        else if (mask_[i] < 128) ascii_[mask_[i]] |= bit;
+    }
+    wild_ = star_ | optional_;
+}
+
+bool FileNameMask::MatchesShort(std::string_view name) const {
+    // Shift-and over the live mask positions, one bit each: a few word
+    // operations per name character.
+    const std::size_t n = mask_.size();
+    auto close = [&](std::uint64_t set) {
+        // A wildcard may match nothing: its position lets the next one live.
+        for (;;) {
+            std::uint64_t grown = set | ((set & wild_) << 1);
+            if (grown == set) return set;
+            set = grown;
+        }
+    };
+    std::uint64_t live = close(1);
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::uint32_t c = fold(nextChar(name, pos));
+        std::uint64_t steps = optional_;
+        if (c < 128) {
+            steps |= ascii_[c];
+        } else {
+            for (std::size_t i = 0; i < n; ++i)
+                if (mask_[i] == c) steps |= std::uint64_t(1) << i;
+        }
+        const std::uint64_t next = (live & star_) | ((live & steps) << 1);
+        if (!next) return false;
+        live = close(next);
+    }
+    return (live >> n) & 1;
 }
 
 bool FileNameMask::Matches(std::string_view name) const {
-    // A set of live mask positions, advanced one name character at a time;
+    // The same set of live mask positions, kept in a vector for long masks;
     // linear in the name for every mask, with no backtracking to blow up.
     const std::size_t n = mask_.size();
+    if (n < 64) return MatchesShort(name);
     std::vector<char> live(n + 1, 0), next(n + 1, 0);
     auto close = [&](std::vector<char>& set) {
         for (std::size_t i = 0; i < n; ++i)

@@ -15,5 +15,12 @@ public:
     bool Matches(std::string_view name) const;
 
 private:
+    bool MatchesShort(std::string_view name) const;
+
     std::vector<std::uint32_t> mask_;  // folded characters; Star and Optional for the wildcards
+    // For masks of fewer than 64 characters, one bit per mask position:
+    std::uint64_t star_ = 0;           // "*" positions (stay on any character)
+    std::uint64_t wild_ = 0;           // "*" and "?" positions (may match nothing)
+    std::uint64_t optional_ = 0;       // "?" positions (step on any character)
+    std::uint64_t ascii_[128] = {};    // positions a folded ASCII character steps over
 };

@@ -9,23 +9,39 @@
 namespace {
 
 // The order a Windows volume lists names in: letter case aside, then by bytes
-// so that names differing only in case still have a fixed order.
-bool listedBefore(const sw::platform::FolderEntry& a, const sw::platform::FolderEntry& b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    const std::string& x = a.Name;
-    const std::string& y = b.Name;
-    for (std::size_t i = 0; i < x.size() && i < y.size(); ++i) {
-        unsigned cx = lower(x[i]), cy = lower(y[i]);
-        if (cx != cy) return cx < cy;
+// so that names differing only in case still have a fixed order. The keys are
+// made once per name rather than in every comparison.
+void sortAsListed(std::vector<sw::platform::FolderEntry>& entries) {
+    struct Keyed {
+        std::string key;
+        sw::platform::FolderEntry* entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    for (auto& entry : entries) {
+        std::string key = entry.Name;
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        keyed.push_back({std::move(key), &entry});
     }
-    if (x.size() != y.size()) return x.size() < y.size();
-    return x < y;
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        int order = a.key.compare(b.key);
+        return order != 0 ? order < 0 : a.entry->Name < b.entry->Name;
+    });
+    std::vector<sw::platform::FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (auto& k : keyed) sorted.push_back(std::move(*k.entry));
+    entries.swap(sorted);
 }
 
 }  // namespace
 
-FolderWalker::FolderWalker(Settings settings, FileSink sink, StopRequested stop)
-    : settings_(std::move(settings)), mask_(settings_.Mask), sink_(std::move(sink)), stop_(std::move(stop)) {}
+FolderWalker::FolderWalker(Settings settings, FileSink sink, StopRequested stop, FolderDone folderDone)
+    : settings_(std::move(settings)),
+      mask_(settings_.Mask),
+      sink_(std::move(sink)),
+      stop_(std::move(stop)),
+      folderDone_(std::move(folderDone)) {}
 
 bool FolderWalker::WantedFile(const std::string& name) const {
     if (settings_.SkipHidden && sw::platform::IsHiddenName(name)) return false;
@@ -45,13 +61,14 @@ void FolderWalker::Walk(const std::string& root) {
         std::error_code error;
         std::vector<sw::platform::FolderEntry> entries = sw::platform::ListFolder(folder, error);
         if (error && entries.empty()) continue;  // unreadable or vanished: nothing to list here
-        std::sort(entries.begin(), entries.end(), listedBefore);
+        sortAsListed(entries);
 
         for (const auto& entry : entries) {
             if (entry.Kind != sw::platform::EntryKind::File || !WantedFile(entry.Name)) continue;
             if (stop_()) return;
             sink_(folder + entry.Name);
         }
+        if (folderDone_) folderDone_();
         if (!settings_.Subfolders) continue;
         for (auto it = entries.rbegin(); it != entries.rend(); ++it)
             if (it->Kind == sw::platform::EntryKind::Folder && !sw::platform::IsHiddenName(it->Name))

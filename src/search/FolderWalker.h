@@ -26,8 +26,10 @@ public:
     using FileSink = std::function<void(const std::string& Path)>;
     // Asked before each file and each folder; true ends the walk there.
     using StopRequested = std::function<bool()>;
+    // Called after each folder's own files were given to the sink.
+    using FolderDone = std::function<void()>;
 
-    FolderWalker(Settings settings, FileSink sink, StopRequested stop);
+    FolderWalker(Settings settings, FileSink sink, StopRequested stop, FolderDone folderDone = {});
 
     // Walks `folder` (with its trailing "/"; "" is the current folder).
     void Walk(const std::string& folder);
@@ -39,4 +41,5 @@ private:
     FileNameMask mask_;
     FileSink sink_;
     StopRequested stop_;
+    FolderDone folderDone_;
 };

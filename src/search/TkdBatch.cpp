@@ -11,6 +11,10 @@
 
 std::atomic<bool> SkipLockFiles{false};
 
+namespace {
+constexpr int AnnounceEvery = 64;
+}
+
 TkdBatch::TkdBatch(TkdProject& Project, const TkdMatchBase* Matcher) : project_(Project), matcher_(Matcher) {}
 
 TkdBatch::~TkdBatch() {
@@ -66,7 +70,7 @@ void TkdBatch::Execute() {
         const std::string maskPattern = WildcardToRegex(settings.Mask);
         FolderWalker walker(
             settings, [&](const std::string& path) { AddEntry(path, maskPattern, regExt); },
-            [this] { return Terminated(); });
+            [this] { return Terminated(); }, [this] { Announce(); });
         walker.Walk(folder);
     } catch (...) {
         // Nothing a walk does should fail; if it does (memory), the list ends
@@ -91,7 +95,13 @@ void TkdBatch::AddEntry(const std::string& Path, const std::string& MaskPattern,
         entry->Index = static_cast<int>(entries_.size());
         node = entry.get();
         entries_.push_back(std::move(entry));
-        if (waiting_ > 0) changed_.notify_one();
+        // Sleeping workers are woken once per folder listed (Announce) or
+        // every few entries, not for each one: a wake-up per entry costs more
+        // than listing the entry. A worker that asks finds every entry added.
+        if (++unannounced_ >= AnnounceEvery && waiting_ > 0) {
+            unannounced_ = 0;
+            changed_.notify_all();
+        }
     }
     if (OnFound) OnFound(*this, *node);
 }
@@ -110,7 +120,14 @@ void TkdBatch::AddFile(const std::string& Path) {
 void TkdBatch::MarkFinished() {
     std::lock_guard guard(lock_);
     finished_ = true;
+    unannounced_ = 0;
     changed_.notify_all();
+}
+
+void TkdBatch::Announce() {
+    std::lock_guard guard(lock_);
+    if (unannounced_ > 0 && waiting_ > 0) changed_.notify_all();
+    unannounced_ = 0;
 }
 
 TkdNode* TkdBatch::NextEntry(const std::atomic<bool>* Abandon) {

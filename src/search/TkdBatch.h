@@ -113,6 +113,8 @@ private:
     void AddEntry(const std::string& Path, const std::string& MaskPattern, const std::string& RegExt);
     bool Accepts(const std::string& Path, const std::string& MaskPattern, const std::string& RegExt) const;
     void MarkFinished();
+    // Wakes the callers waiting in NextEntry for entries added since the last call.
+    void Announce();
 
     TkdProject& project_;
     const TkdMatchBase* matcher_;
@@ -122,6 +124,7 @@ private:
     EntryList entries_;
     int nextIndex_ = 0;
     int waiting_ = 0;                    // callers asleep in NextEntry
+    int unannounced_ = 0;                // entries added since waiting callers were last woken
     bool finished_ = false;
     int succeeded_ = 0;
     int failed_ = 0;

@@ -28,3 +28,12 @@ TEST(FileNameMask, MatchesWholeNamesWithoutRegardToCase) {
     for (const auto& c : cases)
         EXPECT_EQ(FileNameMask(c.mask).Matches(c.name), c.matches) << c.mask << " vs " << c.name;
 }
+
+TEST(FileNameMask, LongMasksFollowTheSameRules) {
+    const std::string stem(70, 'k');
+    FileNameMask mask(stem + "*.PPT?");
+    EXPECT_TRUE(mask.Matches(stem + ".ppt"));
+    EXPECT_TRUE(mask.Matches(stem + "middle.pptx"));
+    EXPECT_FALSE(mask.Matches(stem + ".pptxx"));
+    EXPECT_FALSE(mask.Matches(stem.substr(1) + ".ppt"));
+}

@@ -103,6 +103,19 @@ TEST_F(BatchSearch, UnreadableSubfolderIsPassedOver) {
     EXPECT_EQ(Search(In() + "*.ppt", true), (Names{"a.ppt", "open/c.ppt"}));
 }
 
+TEST_F(BatchSearch, SubfolderThatCannotBeListedIsPassedOverAsRoot) {
+    // Runs as root too: the folder goes away after its parent was listed and
+    // before the walk enters it, so listing it fails.
+    for (const char* name : {"a.ppt", "gone/b.ppt", "open/c.ppt"}) File(name);
+    TkdBatch batch(project, &matcher);
+    batch.OnFound = [&](TkdBatch&, TkdNode& node) {
+        if (node.Index == 0) fs::remove_all(In() + "gone");
+    };
+    batch.StartSearch(In() + "*.ppt", Out(), true);
+    batch.WaitFor();
+    EXPECT_EQ(Relative(batch), (Names{"a.ppt", "open/c.ppt"}));
+}
+
 TEST_F(BatchSearch, StartSearchCreatesTheTargetAndRefusesAnEmptyOne) {
     File("a.ppt");
     {
