@@ -5,7 +5,7 @@
 
 #include "presentation/ppt/ByteReader.h"
 #include "presentation/ppt/FormatError.h"
-#include "presentation/ppt/Record.h"
+#include "presentation/ppt/RecordReader.h"
 #include "presentation/ppt/RecordTypes.h"
 
 namespace sw::pres::ppt {

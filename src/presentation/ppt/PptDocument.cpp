@@ -5,6 +5,8 @@
 
 #include "presentation/ppt/ByteReader.h"
 #include "presentation/ppt/FormatError.h"
+#include "presentation/ppt/TextBlockCollector.h"
+#include "presentation/ppt/RecordReader.h"
 #include "presentation/ppt/RecordTypes.h"
 
 namespace sw::pres::ppt {

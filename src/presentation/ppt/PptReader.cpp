@@ -9,6 +9,7 @@
 #include "presentation/ppt/FormatError.h"
 #include "presentation/ppt/PptDocument.h"
 #include "presentation/ppt/PptStreams.h"
+#include "presentation/ppt/RecordReader.h"
 #include "presentation/ppt/RecordTypes.h"
 #include "presentation/ppt/SlideDrawing.h"
 #include "presentation/ppt/SlideOutline.h"

@@ -1,8 +1,10 @@
 #include "presentation/ppt/StyleSheet.h"
 
 #include "presentation/ppt/ByteReader.h"
+#include "presentation/ppt/RecordReader.h"
 #include "presentation/ppt/RecordTypes.h"
 #include "presentation/ppt/TextBlock.h"
+#include "presentation/ppt/TextPropReader.h"
 #include "presentation/ppt/Utf.h"
 
 namespace sw::pres::ppt {
@@ -33,8 +35,8 @@ void StyleSheet::readMasterStyle(const Record& atom) {
     for (std::uint16_t i = 0; i < levels && i < 5; ++i) {
         // Types from centred body on store the level number of each entry.
         if (atom.instance >= 5) r.skip(2);
-        textprops::skipParagraphException(r);
-        out.push_back(textprops::readCharException(r));
+        TextPropReader::skipParagraphException(r);
+        out.push_back(TextPropReader::readCharException(r));
     }
     master_[atom.instance] = std::move(out);
 }

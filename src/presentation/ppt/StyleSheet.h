@@ -8,7 +8,7 @@
 
 #include "presentation/CharFormat.h"
 #include "presentation/ppt/Record.h"
-#include "presentation/ppt/TextProps.h"
+#include "presentation/ppt/CharProps.h"
 
 namespace sw::pres::ppt {
 

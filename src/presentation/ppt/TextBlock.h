@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "presentation/ppt/Record.h"
-
 namespace sw::pres::ppt {
 
 // TextTypeEnum values of a TextHeaderAtom.
@@ -25,18 +23,6 @@ struct TextBlock {
     bool hasStyle = false;
     std::vector<std::uint32_t> slideNumberAt;  // positions replaced by the slide number
     std::vector<std::uint32_t> droppedAt;      // date, header and footer metacharacters
-};
-
-// Gathers text blocks from a run of sibling records: a TextHeaderAtom opens a
-// block, the text, style and field atoms after it belong to it.
-class TextBlockCollector {
-public:
-    // Returns true when the record belonged to text (and was taken).
-    bool add(const Record& rec);
-    std::vector<TextBlock>& blocks() { return blocks_; }
-
-private:
-    std::vector<TextBlock> blocks_;
 };
 
 }  // namespace sw::pres::ppt

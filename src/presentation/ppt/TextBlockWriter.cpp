@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "presentation/ppt/FormatError.h"
-#include "presentation/ppt/TextProps.h"
+#include "presentation/ppt/TextPropReader.h"
 #include "presentation/ppt/Utf.h"
 
 namespace sw::pres::ppt {
@@ -107,11 +107,11 @@ private:
 void TextBlockWriter::write(const TextBlock& block, BlockRole role, OutlineSink& sink) const {
     const std::vector<Char> chars = expandFields(block, slideNumber_);
 
-    textprops::Runs runs;
+    TextPropReader::Runs runs;
     bool styleBroken = false;
     if (block.hasStyle) {
         try {
-            runs = textprops::readStyleTextPropAtom(block.style, block.styleOffset, block.text.size());
+            runs = TextPropReader::readStyleTextPropAtom(block.style, block.styleOffset, block.text.size());
         } catch (const FormatError&) {
             // Formatting that cannot be read never costs the text: it is
             // written at level 0 without formatting.

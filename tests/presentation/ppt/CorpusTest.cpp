@@ -14,7 +14,7 @@
 #include "presentation/ppt/CompoundFile.h"
 #include "presentation/ppt/PersistDirectory.h"
 #include "presentation/ppt/PptReader.h"
-#include "presentation/ppt/Record.h"
+#include "presentation/ppt/RecordReader.h"
 
 namespace {
 

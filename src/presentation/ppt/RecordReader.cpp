@@ -1,4 +1,4 @@
-#include "presentation/ppt/Record.h"
+#include "presentation/ppt/RecordReader.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "presentation/ppt/TextProps.h"
+#include "presentation/ppt/TextPropReader.h"
 
 #include <string>
 
@@ -6,20 +6,8 @@
 
 namespace sw::pres::ppt {
 
-void CharProps::inheritFrom(const CharProps& base) {
-    const std::uint16_t open = static_cast<std::uint16_t>(~styleMask);
-    style = static_cast<std::uint16_t>((style & styleMask) | (base.style & base.styleMask & open));
-    styleMask = static_cast<std::uint16_t>(styleMask | base.styleMask);
-    if (!fontRef) fontRef = base.fontRef;
-    if (!symbolFontRef) symbolFontRef = base.symbolFontRef;
-    if (!size) size = base.size;
-    if (!color) color = base.color;
-    if (!position) position = base.position;
-}
 
-namespace textprops {
-
-void skipParagraphException(ByteReader& r) {
+void TextPropReader::skipParagraphException(ByteReader& r) {
     const std::uint32_t mask = r.u32();
     if (mask & 0x000F) r.skip(2);      // bulletFlags
     if (mask & 0x0080) r.skip(2);      // bulletChar
@@ -45,7 +33,7 @@ void skipParagraphException(ByteReader& r) {
     if (mask & 0x03800000) throw FormatError("a paragraph style sets reserved mask bits");
 }
 
-CharProps readCharException(ByteReader& r) {
+CharProps TextPropReader::readCharException(ByteReader& r) {
     CharProps p;
     const std::uint32_t mask = r.u32();
     // Fields of the extension atoms; their presence here is a broken record.
@@ -64,7 +52,7 @@ CharProps readCharException(ByteReader& r) {
     return p;
 }
 
-Runs readStyleTextPropAtom(ByteReader::Bytes body, std::uint64_t bodyOffset, std::size_t textLength) {
+TextPropReader::Runs TextPropReader::readStyleTextPropAtom(ByteReader::Bytes body, std::uint64_t bodyOffset, std::size_t textLength) {
     Runs runs;
     ByteReader r(body, bodyOffset);
     const std::uint64_t covered = static_cast<std::uint64_t>(textLength) + 1;
@@ -91,5 +79,4 @@ Runs readStyleTextPropAtom(ByteReader::Bytes body, std::uint64_t bodyOffset, std
     return runs;
 }
 
-}  // namespace textprops
 }  // namespace sw::pres::ppt

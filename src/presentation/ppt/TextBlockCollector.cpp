@@ -1,6 +1,7 @@
-#include "presentation/ppt/TextBlock.h"
+#include "presentation/ppt/TextBlockCollector.h"
 
 #include "presentation/ppt/ByteReader.h"
+#include "presentation/ppt/RecordReader.h"
 #include "presentation/ppt/RecordTypes.h"
 
 namespace sw::pres::ppt {
