@@ -146,7 +146,7 @@ std::optional<std::uint32_t> ColorSpec::resolve(const ColorContext& context) con
     std::uint32_t rgb = rgb_;
     if (kind_ == Kind::Scheme) {
         if (!context.scheme) return std::nullopt;
-        std::string slot = scheme_;
+        std::string_view slot = scheme_;
         if (context.colorMap) {
             if (auto it = context.colorMap->find(slot); it != context.colorMap->end()) slot = it->second;
             else if (const char* d = defaultMapping(slot)) slot = d;
@@ -161,8 +161,8 @@ std::optional<std::uint32_t> ColorSpec::resolve(const ColorContext& context) con
     return rgb;
 }
 
-std::map<std::string, std::uint32_t> readColorScheme(const pugi::xml_node& clrScheme) {
-    std::map<std::string, std::uint32_t> out;
+ColorScheme readColorScheme(const pugi::xml_node& clrScheme) {
+    ColorScheme out;
     ColorContext none;
     for (pugi::xml_node slot : clrScheme.children()) {
         std::string_view n = slot.name();

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,12 +11,16 @@
 
 namespace sw::pres {
 
+// Looked up with string views, so that no key is copied per run.
+using ColorMap = std::map<std::string, std::string, std::less<>>;    // p:clrMap: tx1 -> dk1 ...
+using ColorScheme = std::map<std::string, std::uint32_t, std::less<>>;  // a:clrScheme: dk1 -> 0xRRGGBB ...
+
 // What a slide needs to turn scheme colours into RGB: the colour map in
 // effect (slide override, else layout override, else the master's map) and
 // the theme's colour scheme.
 struct ColorContext {
-    const std::map<std::string, std::string>* colorMap = nullptr;     // tx1 -> dk1 ...
-    const std::map<std::string, std::uint32_t>* scheme = nullptr;     // dk1 -> 0xRRGGBB ...
+    const ColorMap* colorMap = nullptr;     // tx1 -> dk1 ...
+    const ColorScheme* scheme = nullptr;     // dk1 -> 0xRRGGBB ...
 };
 
 // A DrawingML colour as written (a:srgbClr, a:schemeClr, a:sysClr,
@@ -39,6 +44,6 @@ private:
 };
 
 // The colour scheme of a theme (a:clrScheme): dk1, lt1, ..., accent1..6, hlink, folHlink.
-std::map<std::string, std::uint32_t> readColorScheme(const pugi::xml_node& clrScheme);
+ColorScheme readColorScheme(const pugi::xml_node& clrScheme);
 
 }  // namespace sw::pres

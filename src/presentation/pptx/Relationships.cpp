@@ -27,15 +27,15 @@ Relationships Relationships::read(const ZipPackage& package, const std::string& 
         // Some producers write the literal "NULL" for a relationship to nothing.
         if (mode != "External" && !target.empty() && target != "NULL")
             rel.target = resolvePartTarget(sourcePart, target);
+        rels.positions_.emplace(rel.id, rels.items_.size());  // a repeated id keeps its first target
         rels.items_.push_back(std::move(rel));
     }
     return rels;
 }
 
 const Relationship* Relationships::byId(std::string_view id) const {
-    for (const auto& r : items_)
-        if (r.id == id) return &r;
-    return nullptr;
+    auto it = positions_.find(std::string(id));
+    return it == positions_.end() ? nullptr : &items_[it->second];
 }
 
 const Relationship* Relationships::byType(std::string_view name) const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace sw::pres {
@@ -28,6 +29,9 @@ public:
 
 private:
     std::vector<Relationship> items_;
+    // Id -> position of its first relationship: a presentation's own part
+    // lists every slide, and each slide is looked up by id.
+    std::unordered_map<std::string, std::size_t> positions_;
 };
 
 // True when type is the officeDocument relationship type `name` ("slide",

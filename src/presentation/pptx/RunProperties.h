@@ -24,6 +24,12 @@ struct RunProperties {
 
     // From a:rPr, a:defRPr or a:endParaRPr (a null node gives nothing).
     static RunProperties read(const pugi::xml_node& rPr);
+    // True when the element states nothing this reader uses (only lang,
+    // dirty and the like): the run then looks exactly like its level.
+    bool empty() const {
+        return !bold && !italic && !strike && !underline && !sizeHundredths && !baseline && !typeface &&
+               !symbolCharset && !color;
+    }
     // Fills the fields this one leaves open from a more general level.
     void inheritFrom(const RunProperties& general);
 };

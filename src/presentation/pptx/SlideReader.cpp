@@ -108,24 +108,46 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
     else if (master) colors.colorMap = &master->colorMap;
     if (theme) colors.scheme = &theme->colors;
 
-    const auto format = [&](pugi::xml_node rPr, int level) {
-        RunProperties p = RunProperties::read(rPr);
-        p.inheritFrom(block.inherited.levels[static_cast<std::size_t>(level)]);
+    // The effective format of a run: its own properties first, then its
+    // level's inherited ones (as RunProperties::inheritFrom would merge
+    // them, without copying either side).
+    const auto effective = [&](const RunProperties& own, const RunProperties& level) {
         CharFormat f;
-        f.bold = p.bold.value_or(false);
-        f.italic = p.italic.value_or(false);
-        f.strike = p.strike.value_or(false);
-        f.underline = p.underline.value_or(Underline::None);
-        if (p.baseline) f.baseline = *p.baseline > 0 ? Baseline::Super : *p.baseline < 0 ? Baseline::Sub : Baseline::Normal;
-        if (p.sizeHundredths) f.sizeHalfPoints = static_cast<int>(std::lround(*p.sizeHundredths / 50.0));
-        std::string face = p.typeface.value_or(block.role == BlockRole::Title ? "+mj-lt" : "+mn-lt");
+        f.bold = own.bold.value_or(level.bold.value_or(false));
+        f.italic = own.italic.value_or(level.italic.value_or(false));
+        f.strike = own.strike.value_or(level.strike.value_or(false));
+        f.underline = own.underline.value_or(level.underline.value_or(Underline::None));
+        if (const auto& b = own.baseline ? own.baseline : level.baseline)
+            f.baseline = *b > 0 ? Baseline::Super : *b < 0 ? Baseline::Sub : Baseline::Normal;
+        if (const auto& sz = own.sizeHundredths ? own.sizeHundredths : level.sizeHundredths)
+            f.sizeHalfPoints = static_cast<int>(std::lround(*sz / 50.0));
+        // The typeface and its character set come as a pair from one level.
+        const bool ownFace = own.typeface || !level.typeface;
+        const std::optional<std::string>& typeface = ownFace ? own.typeface : level.typeface;
+        const std::optional<bool>& symbolCharset = ownFace ? own.symbolCharset : level.symbolCharset;
+        std::string_view face = typeface ? std::string_view(*typeface)
+                                         : block.role == BlockRole::Title ? "+mj-lt" : "+mn-lt";
         // Theme fonts: +mj-xx is the major (heading) font, +mn-xx the minor one.
-        if (face.starts_with("+mj-")) face = theme ? theme->majorLatin : "";
-        else if (face.starts_with("+mn-")) face = theme ? theme->minorLatin : "";
-        f.font = isValidUtf8(face) ? std::move(face) : validUtf8(face);
-        f.symbolFont = !f.font.empty() && (p.symbolCharset.value_or(false) || isSymbolFontName(f.font));
-        if (p.color) f.color = p.color->resolve(colors);
+        if (face.starts_with("+mj-")) face = theme ? std::string_view(theme->majorLatin) : std::string_view();
+        else if (face.starts_with("+mn-")) face = theme ? std::string_view(theme->minorLatin) : std::string_view();
+        f.font = isValidUtf8(face) ? std::string(face) : validUtf8(face);
+        f.symbolFont = !f.font.empty() && (symbolCharset.value_or(false) || isSymbolFontName(f.font));
+        if (const auto& color = own.color ? own.color : level.color) f.color = color->resolve(colors);
         return f;
+    };
+    // Most runs state nothing of their own (lang, dirty): their format is
+    // worked out once per paragraph level.
+    std::array<std::optional<CharFormat>, 9> plain;
+    CharFormat scratch;
+    const auto format = [&](pugi::xml_node rPr, int level) -> const CharFormat& {
+        const auto at = static_cast<std::size_t>(level);
+        const RunProperties own = RunProperties::read(rPr);
+        if (own.empty()) {
+            if (!plain[at]) plain[at] = effective(own, block.inherited.levels[at]);
+            return *plain[at];
+        }
+        scratch = effective(own, block.inherited.levels[at]);
+        return scratch;
     };
 
     sink.beginTextBlock(block.role);

@@ -27,7 +27,7 @@ private:
     const XmlPart& slide_;
     std::shared_ptr<const Layout> layout_;
     const LevelStyles& presentationDefaults_;
-    std::optional<std::map<std::string, std::string>> slideColorMap_;  // p:clrMapOvr
+    std::optional<ColorMap> slideColorMap_;  // p:clrMapOvr
 };
 
 }  // namespace sw::pres

@@ -21,13 +21,13 @@ std::vector<PlaceholderStyle> readPlaceholders(const pugi::xml_node& root) {
 
 }  // namespace
 
-std::map<std::string, std::string> readColorMap(const pugi::xml_node& map) {
-    std::map<std::string, std::string> out;
+ColorMap readColorMap(const pugi::xml_node& map) {
+    ColorMap out;
     for (pugi::xml_attribute a : map.attributes()) out[a.name()] = a.value();
     return out;
 }
 
-std::optional<std::map<std::string, std::string>> readColorMapOverride(const pugi::xml_node& partRoot) {
+std::optional<ColorMap> readColorMapOverride(const pugi::xml_node& partRoot) {
     pugi::xml_node o = partRoot.child("p:clrMapOvr").child("a:overrideClrMapping");
     if (!o) return std::nullopt;
     return readColorMap(o);

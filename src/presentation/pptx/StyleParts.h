@@ -13,7 +13,7 @@ namespace sw::pres {
 class ZipPackage;
 
 struct Theme {
-    std::map<std::string, std::uint32_t> colors;  // dk1, lt1, accent1, ...
+    ColorScheme colors;  // dk1, lt1, accent1, ...
     std::string majorLatin;                       // +mj-lt
     std::string minorLatin;                       // +mn-lt
 };
@@ -28,13 +28,13 @@ struct PlaceholderStyle {
 struct Master {
     std::vector<PlaceholderStyle> placeholders;
     LevelStyles titleStyle, bodyStyle, otherStyle;
-    std::map<std::string, std::string> colorMap;  // p:clrMap: tx1 -> dk1 ...
+    ColorMap colorMap;  // p:clrMap: tx1 -> dk1 ...
     std::shared_ptr<const Theme> theme;
 };
 
 struct Layout {
     std::vector<PlaceholderStyle> placeholders;
-    std::optional<std::map<std::string, std::string>> colorMapOverride;
+    std::optional<ColorMap> colorMapOverride;
     std::shared_ptr<const Master> master;
 };
 
@@ -58,8 +58,8 @@ private:
 };
 
 // A colour map element's attributes (p:clrMap, a:overrideClrMapping).
-std::map<std::string, std::string> readColorMap(const pugi::xml_node& map);
+ColorMap readColorMap(const pugi::xml_node& map);
 // The colour-map override of a slide or layout (p:clrMapOvr), if it has one.
-std::optional<std::map<std::string, std::string>> readColorMapOverride(const pugi::xml_node& partRoot);
+std::optional<ColorMap> readColorMapOverride(const pugi::xml_node& partRoot);
 
 }  // namespace sw::pres

@@ -1,5 +1,6 @@
 #include "presentation/pptx/XmlPart.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -37,10 +38,11 @@ bool understood(std::string_view canonical) {
     return canonical == "p" || canonical == "a" || canonical == "r";
 }
 
-// The in-scope prefix bindings while walking the tree.
+// The in-scope prefix bindings while walking the tree. Prefixes are views of
+// the xmlns attribute names, which live in the document and are never renamed.
 class Scope {
 public:
-    void bind(std::string prefix, const char* canonical) { bindings_.emplace_back(std::move(prefix), canonical); }
+    void bind(std::string_view prefix, const char* canonical) { bindings_.emplace_back(prefix, canonical); }
     std::size_t mark() const { return bindings_.size(); }
     void release(std::size_t mark) { bindings_.resize(mark); }
     // Canonical prefix for a prefix ("" = default namespace); nullptr when unbound.
@@ -51,24 +53,36 @@ public:
     }
 
 private:
-    std::vector<std::pair<std::string, const char*>> bindings_;
+    std::vector<std::pair<std::string_view, const char*>> bindings_;
 };
 
-// The canonical form of a name, or an empty string when the name already is
-// canonical (the usual case: producers mostly write p:, a: and r:).
-std::string canonicalName(const Scope& scope, std::string_view name, bool isAttribute) {
+// Renames an element or attribute to its canonical form. Nothing is written
+// when the name already is canonical (the usual case: producers mostly
+// write p:, a: and r:).
+template <class Named>
+void makeCanonical(const Scope& scope, Named named, bool isAttribute) {
+    std::string_view name = named.name();
     auto colon = name.find(':');
+    const char* c;
     if (colon == std::string_view::npos) {
-        if (isAttribute) return {};  // unprefixed attributes are in no namespace
-        const char* c = scope.lookup("");
-        if (!c) return {};
-        return std::string(c) + ":" + std::string(name);
+        if (isAttribute) return;  // unprefixed attributes are in no namespace
+        c = scope.lookup("");
+        if (!c) return;
+        colon = 0;
+    } else {
+        std::string_view prefix = name.substr(0, colon);
+        if (prefix == "xml") return;
+        c = scope.lookup(prefix);
+        if (c && prefix == c) return;
+        if (!c) c = "~";
+        name.remove_prefix(colon + 1);
     }
-    std::string_view prefix = name.substr(0, colon);
-    if (prefix == "xml") return {};
-    const char* c = scope.lookup(prefix);
-    if (c && prefix == c) return {};
-    return std::string(c ? c : "~") + std::string(name.substr(colon));
+    std::string renamed;
+    renamed.reserve(std::strlen(c) + 1 + name.size());
+    renamed += c;
+    renamed += ':';
+    renamed += name;
+    named.set_name(renamed.c_str());
 }
 
 void resolveAlternateContent(pugi::xml_node ac) {
@@ -88,6 +102,80 @@ void resolveAlternateContent(pugi::xml_node ac) {
     parent.remove_child(ac);
 }
 
+// What the raw bytes tell before parsing: where namespaces are declared and
+// which names could need a rename. Parsing in place changes the bytes, so
+// this is gathered first.
+struct RawFacts {
+    std::size_t declarations = 0;          // occurrences of "xmlns"
+    bool defaultNamespace = false;         // some xmlns="..." (every unprefixed name then changes)
+    bool alternateContent = false;         // the text "AlternateContent" occurs
+    bool usesUndeclaredOwnPrefix = false;  // e.g. "<p:sp" with no xmlns:p in the part
+};
+
+bool isNameStop(char c) { return c == '=' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Whether "prefix:" starts a name somewhere: after '<', '/' or white space.
+bool usesPrefix(std::string_view bytes, std::string_view prefix) {
+    std::string pattern(prefix);
+    pattern += ':';
+    for (std::size_t at = bytes.find(pattern, 1); at != std::string_view::npos; at = bytes.find(pattern, at + 1)) {
+        char before = bytes[at - 1];
+        if (before == '<' || before == '/' || before == ' ' || before == '\t' || before == '\r' || before == '\n')
+            return true;
+    }
+    return false;
+}
+
+RawFacts scanRaw(std::string_view bytes) {
+    RawFacts f;
+    std::vector<std::string_view> declared;  // prefixes declared anywhere
+    for (std::size_t at = bytes.find("xmlns"); at != std::string_view::npos; at = bytes.find("xmlns", at + 5)) {
+        ++f.declarations;
+        std::size_t p = at + 5;
+        if (p < bytes.size() && bytes[p] == ':') {
+            std::size_t end = p + 1;
+            while (end < bytes.size() && !isNameStop(bytes[end])) ++end;
+            declared.push_back(bytes.substr(p + 1, end - p - 1));
+        } else if (p < bytes.size() && isNameStop(bytes[p])) {
+            f.defaultNamespace = true;
+        }
+    }
+    f.alternateContent = bytes.find("AlternateContent") != std::string_view::npos;
+    if (f.defaultNamespace || f.alternateContent) return f;  // the full walk runs anyway
+    for (std::string_view own : {"p", "a", "r", "mc", "pr"}) {
+        if (std::find(declared.begin(), declared.end(), own) != declared.end()) continue;
+        if (usesPrefix(bytes, own)) {
+            f.usesUndeclaredOwnPrefix = true;
+            break;
+        }
+    }
+    return f;
+}
+
+// True when the full walk would change nothing: all declarations sit on the
+// root element, each binds one of the reader's prefixes to its own
+// namespace or a foreign prefix to a foreign namespace, no name uses one of
+// the reader's prefixes unbound, and there is no mc:AlternateContent. A
+// foreign prefix then stays as written instead of becoming "~": it never
+// matches a name the reader asks for either way.
+bool alreadyCanonical(const RawFacts& raw, const pugi::xml_node& root) {
+    if (raw.defaultNamespace || raw.alternateContent || raw.usesUndeclaredOwnPrefix) return false;
+    std::size_t onRoot = 0;
+    for (pugi::xml_attribute a = root.first_attribute(); a; a = a.next_attribute()) {
+        std::string_view n = a.name();
+        if (!n.starts_with("xmlns")) continue;
+        if (n.size() < 7 || n[5] != ':') return false;
+        ++onRoot;
+        std::string_view prefix = n.substr(6);
+        std::string_view canonical = canonicalPrefix(a.value());
+        if (canonical == prefix) continue;
+        if (canonical != "~") return false;  // a reader prefix under another name
+        for (const auto& ns : kNamespaces)
+            if (prefix == ns.prefix) return false;  // a reader prefix bound to a foreign namespace
+    }
+    return onRoot == raw.declarations;
+}
+
 }  // namespace
 
 bool xmlBool(const pugi::xml_attribute& attr, bool fallback) {
@@ -100,6 +188,7 @@ bool xmlBool(const pugi::xml_attribute& attr, bool fallback) {
 
 XmlPart::XmlPart(std::string bytes, const std::string& fileName, const std::string& partName)
     : partName_(partName), bytes_(std::move(bytes)) {
+    const RawFacts raw = scanRaw(bytes_);
     // Whitespace-only text is kept where it is an element's only content: a
     // run whose text is " " is real text.
     const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;
@@ -110,7 +199,9 @@ XmlPart::XmlPart(std::string bytes, const std::string& fileName, const std::stri
                                                   " is not well-formed XML: " + reason + " at byte " +
                                                   std::to_string(result.offset));
     }
-    canonicalize();
+    // Most parts are written with the usual prefixes declared once on the
+    // root: the walk over every element is then skipped.
+    if (!alreadyCanonical(raw, doc_.document_element())) canonicalize();
 }
 
 void XmlPart::canonicalize() {
@@ -121,16 +212,24 @@ void XmlPart::canonicalize() {
     while (node) {
         // Enter the element: bind its namespace declarations, then rename.
         marks.push_back(scope.mark());
-        for (pugi::xml_attribute a : node.attributes()) {
+        bool prefixedAttribute = false;
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
             std::string_view n = a.name();
-            if (n == "xmlns") scope.bind("", canonicalPrefix(a.value()));
-            else if (n.starts_with("xmlns:")) scope.bind(std::string(n.substr(6)), canonicalPrefix(a.value()));
+            if (n.starts_with("xmlns")) {
+                if (n.size() == 5) scope.bind("", canonicalPrefix(a.value()));
+                else if (n[5] == ':') scope.bind(n.substr(6), canonicalPrefix(a.value()));
+                else prefixedAttribute |= n.find(':') != std::string_view::npos;
+            } else {
+                prefixedAttribute |= n.find(':') != std::string_view::npos;
+            }
         }
-        if (std::string name = canonicalName(scope, node.name(), false); !name.empty()) node.set_name(name.c_str());
-        for (pugi::xml_attribute a : node.attributes()) {
-            std::string_view n = a.name();
-            if (n.find(':') == std::string_view::npos || n.starts_with("xmlns:")) continue;
-            if (std::string name = canonicalName(scope, n, true); !name.empty()) a.set_name(name.c_str());
+        makeCanonical(scope, node, false);
+        if (prefixedAttribute) {
+            for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+                std::string_view n = a.name();
+                if (n.find(':') == std::string_view::npos || n.starts_with("xmlns:")) continue;
+                makeCanonical(scope, a, true);
+            }
         }
         std::string_view name = node.name();
         if (name == "mc:AlternateContent") alternates.push_back(node);

@@ -19,19 +19,24 @@ struct ZipPackage::SourceState {
     std::string readFailure;
     // libzip asks for headers a few bytes at a time; small reads are served
     // from one read-ahead window instead of a system call each.
+    // The window is allocated once and never cleared: only its first
+    // windowLength bytes are ever read.
     static constexpr std::size_t kWindow = 64 * 1024;
-    std::vector<std::byte> window;
+    std::unique_ptr<std::byte[]> window;
+    std::size_t windowLength = 0;
     std::uint64_t windowStart = 0;
 
     std::size_t read(void* data, std::size_t len) {
         if (len >= kWindow) return source->readAt(pos, {static_cast<std::byte*>(data), len});
-        if (pos < windowStart || pos + len > windowStart + window.size()) {
-            window.resize(kWindow);
-            window.resize(source->readAt(pos, window));
+        if (pos < windowStart || pos + len > windowStart + windowLength) {
+            if (!window) window.reset(new std::byte[kWindow]);
+            windowLength = 0;  // a failed read leaves no stale bytes behind
+            windowLength = source->readAt(pos, {window.get(), kWindow});
             windowStart = pos;
         }
-        std::size_t n = std::min<std::uint64_t>(len, windowStart + window.size() - pos);
-        if (n > 0) std::memcpy(data, window.data() + (pos - windowStart), n);
+        if (pos >= windowStart + windowLength) return 0;
+        std::size_t n = std::min<std::uint64_t>(len, windowStart + windowLength - pos);
+        if (n > 0) std::memcpy(data, window.get() + (pos - windowStart), n);
         return n;
     }
 };
@@ -156,21 +161,25 @@ std::optional<std::string> ZipPackage::read(const std::string& part) const {
         if (!state_->readFailure.empty()) throw EngineError(ErrorKind::Io, state_->readFailure);
         throw cannotRead(zip_strerror(zip_));
     }
-    std::string bytes;
     // The declared size is only a hint: a lying header must not make us
     // allocate more than the cap, nor stop us from noticing a longer stream.
-    bytes.reserve(static_cast<std::size_t>((st.valid & ZIP_STAT_SIZE) ? st.size : 0));
-    std::vector<char> chunk(64 * 1024);
+    // The part is inflated straight into the string; past the declared size
+    // the string grows as the stream goes on.
+    std::string bytes;
+    std::size_t filled = 0;
+    bytes.resize(static_cast<std::size_t>((st.valid & ZIP_STAT_SIZE) ? st.size : 0) + 1);
     for (;;) {
-        zip_int64_t n = zip_fread(file.get(), chunk.data(), chunk.size());
+        if (filled == bytes.size()) bytes.resize(std::min<std::uint64_t>(bytes.size() * 2 + 4096, kMaxPartSize + 1));
+        zip_int64_t n = zip_fread(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             if (!state_->readFailure.empty()) throw EngineError(ErrorKind::Io, state_->readFailure);
             throw cannotRead(zip_error_strerror(zip_file_get_error(file.get())));
         }
         if (n == 0) break;
-        if (bytes.size() + static_cast<std::uint64_t>(n) > kMaxPartSize) throw tooLarge();
-        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+        filled += static_cast<std::size_t>(n);
+        if (filled > kMaxPartSize) throw tooLarge();
     }
+    bytes.resize(filled);
     return bytes;
 }
 
