@@ -5,6 +5,7 @@ if(NOT TARGET sw_ppt_builder)
     # Tests are off: build the test builder here.
     add_library(sw_ppt_builder STATIC
         ${PROJECT_SOURCE_DIR}/tests/presentation/ppt/RecordBuilder.cpp
+        ${PROJECT_SOURCE_DIR}/tests/presentation/ppt/PptStreamWriter.cpp
         ${PROJECT_SOURCE_DIR}/tests/presentation/ppt/PptBuilder.cpp)
     target_include_directories(sw_ppt_builder PUBLIC ${PROJECT_SOURCE_DIR}/tests/presentation/ppt)
     target_link_libraries(sw_ppt_builder PUBLIC sw_common PRIVATE PkgConfig::LIBGSF)

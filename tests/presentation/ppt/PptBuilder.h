@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "PptStreamWriter.h"
 #include "RecordBuilder.h"
 
 // Builds .ppt files in code for tests, the fuzz seeds and the benchmark:
@@ -52,28 +53,6 @@ std::string mainMaster(const DeckSpec& deck);
 // TextMasterStyleAtom for a text type: per level a CharSpec (paragraph
 // formatting empty).
 std::string textMasterStyle(std::uint16_t textType, const std::vector<CharSpec>& levels);
-
-// The PowerPoint Document stream, built save by save.
-class PptStreamWriter {
-public:
-    // Appends a record and returns its offset.
-    std::uint32_t append(const std::string& record);
-    // A persist object written in this save.
-    void setPersist(std::uint32_t persistId, std::uint32_t offset) { pending_[persistId] = offset; }
-    // Ends a save: PersistDirectoryAtom for this save's objects, then a
-    // UserEditAtom linking to the previous save. Returns the edit's offset.
-    // encryptSession: a persist id written as encryptSessionPersistIdRef.
-    std::uint32_t commit(std::uint32_t docPersistId, std::optional<std::uint32_t> encryptSession = std::nullopt);
-    const std::string& bytes() const { return stream_; }
-    std::string& mutableBytes() { return stream_; }
-    std::uint32_t lastEdit() const { return lastEdit_; }
-
-private:
-    std::string stream_;
-    std::map<std::uint32_t, std::uint32_t> pending_;
-    std::uint32_t lastEdit_ = 0;
-    std::uint32_t maxId_ = 0;
-};
 
 std::string currentUserStream(std::uint32_t offsetToCurrentEdit, std::uint32_t headerToken = 0xE391C05F);
 
