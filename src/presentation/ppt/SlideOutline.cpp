@@ -23,15 +23,17 @@ std::vector<SlideOutline::Entry> SlideOutline::build(const std::vector<TextBlock
     std::vector<Entry> found;
     std::vector<bool> taken(listBlocks.size(), false);
     for (const DrawingShape& shape : shapes) {
+        // placementId 0 (PT_None) marks a shape that is no placeholder.
+        const bool placeholder = shape.placementId && *shape.placementId != 0;
         std::optional<BlockRole> role;
-        if (shape.placementId) role = roleOfPlacement(*shape.placementId);
+        if (placeholder) role = roleOfPlacement(*shape.placementId);
         const TextBlock* block = nullptr;
         if (shape.text) {
             block = &*shape.text;
         } else if (shape.outlineRef && *shape.outlineRef < listBlocks.size() && !taken[*shape.outlineRef]) {
             block = &listBlocks[*shape.outlineRef];
             taken[*shape.outlineRef] = true;
-            if (!shape.placementId) role = roleOfTextType(block->textType);
+            if (!placeholder) role = roleOfTextType(block->textType);
         }
         if (block && role) found.push_back({block, *role});
     }

@@ -66,11 +66,12 @@ TEST(PptPlaceholders, OutlineReferencesTakeEachBlockOnce) {
     EXPECT_EQ(r.text, "0: Listed title\n1: Listed body\n1: Unreferenced body\n");
 }
 
-TEST(PptPlaceholders, ReferenceFromANonOutlinePlaceholderHidesTheBlock) {
+TEST(PptPlaceholders, ReferencesFromOtherPlaceholders) {
     SlideSpec s;
-    s.listBlocks = {block(0, u"Title"), block(1, u"Shown in a footer")};
-    s.shapes.push_back({9, std::nullopt, 1u});
-    EXPECT_EQ(readBytes(deckOf(s)).text, "0: Title\n");
+    s.listBlocks = {block(0, u"Title"), block(1, u"Shown in a footer"), block(1, u"Body of a shape without a role")};
+    s.shapes.push_back({9, std::nullopt, 1u});  // footer: the block is taken and left out
+    s.shapes.push_back({0, std::nullopt, 2u});  // PT_None: no placeholder, the block's type decides
+    EXPECT_EQ(readBytes(deckOf(s)).text, "0: Title\n1: Body of a shape without a role\n");
 }
 
 TEST(PptPlaceholders, ListAndDrawingTextTogether) {
