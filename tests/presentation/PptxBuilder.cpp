@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "TempDir.h"
-
 namespace sw::test {
 
 std::string PptxBuilder::ns(char which) const {
@@ -130,10 +128,11 @@ std::map<std::string, std::string> PptxBuilder::parts() const {
     return p;
 }
 
-void PptxBuilder::zipToFile(const std::map<std::string, std::string>& parts, const std::filesystem::path& file) {
-    int error = 0;
-    zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!z) throw std::runtime_error("cannot create zip " + file.string());
+namespace {
+
+// Adds the parts to an open archive, "[Content_Types].xml" first; names
+// ending in .png/.bin are stored, the others deflated.
+void addParts(zip_t* z, const std::map<std::string, std::string>& parts) {
     auto add = [&](const std::string& name, const std::string& data) {
         zip_source_t* src = zip_source_buffer(z, data.data(), data.size(), 0);
         zip_int64_t idx = src ? zip_file_add(z, name.c_str(), src, ZIP_FL_ENC_UTF_8) : -1;
@@ -147,6 +146,9 @@ void PptxBuilder::zipToFile(const std::map<std::string, std::string>& parts, con
     if (auto it = parts.find("[Content_Types].xml"); it != parts.end()) add(it->first, it->second);
     for (const auto& [name, data] : parts)
         if (name != "[Content_Types].xml") add(name, data);
+}
+
+void closeArchive(zip_t* z) {
     if (zip_close(z) != 0) {
         std::string why = zip_strerror(z);
         zip_discard(z);
@@ -154,11 +156,53 @@ void PptxBuilder::zipToFile(const std::map<std::string, std::string>& parts, con
     }
 }
 
+}  // namespace
+
+void PptxBuilder::zipToFile(const std::map<std::string, std::string>& parts, const std::filesystem::path& file) {
+    int error = 0;
+    zip_t* z = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!z) throw std::runtime_error("cannot create zip " + file.string());
+    try {
+        addParts(z, parts);
+    } catch (...) {
+        zip_discard(z);
+        throw;
+    }
+    closeArchive(z);
+}
+
 std::string PptxBuilder::zip(const std::map<std::string, std::string>& parts) {
-    TempDir dir;
-    auto file = dir.path() / "deck.pptx";
-    zipToFile(parts, file);
-    return readFile(file);
+    // Written into a libzip buffer source, so that no file is involved
+    // (the fuzz target builds a package on every input).
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (!buffer) throw std::runtime_error("cannot create a zip buffer");
+    zip_source_keep(buffer);
+    zip_t* z = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    if (!z) {
+        zip_source_free(buffer);
+        throw std::runtime_error("cannot open a zip buffer");
+    }
+    try {
+        addParts(z, parts);
+        closeArchive(z);
+    } catch (...) {
+        zip_source_free(buffer);
+        throw;
+    }
+    std::string out;
+    zip_stat_t st;
+    if (zip_source_stat(buffer, &st) != 0 || zip_source_open(buffer) != 0) {
+        zip_source_free(buffer);
+        throw std::runtime_error("cannot read the zip buffer back");
+    }
+    out.resize(static_cast<std::size_t>(st.size));
+    zip_int64_t n = zip_source_read(buffer, out.data(), out.size());
+    zip_source_close(buffer);
+    zip_source_free(buffer);
+    if (n != static_cast<zip_int64_t>(out.size())) throw std::runtime_error("cannot read the zip buffer back");
+    return out;
 }
 
 std::string placeholder(const std::string& phAttributes, const std::string& body) {
