@@ -50,6 +50,9 @@ PptxInfo readPptx(const ByteSource& source, OutlineSink& sink) {
     for (pugi::xml_node sldId : presentation.root().child("p:sldIdLst").children("p:sldId")) {
         const Relationship* rel = presentationRels.byId(sldId.attribute("r:id").value());
         if (!rel || rel->target.empty()) continue;  // a dangling or NULL reference lists no slide
+        // An entry whose relationship is not a slide one (an image, the
+        // presentation itself) lists no slide either; its part is not read.
+        if (!isRelationshipType(rel->type, "slide")) continue;
         auto bytes = package.read(rel->target);
         if (!bytes) continue;  // a listed slide whose part is missing
         XmlPart slide(std::move(*bytes), source.name(), rel->target);

@@ -31,6 +31,18 @@ bool isSymbolFontName(std::string_view name) {
            name == "MT Extra";
 }
 
+// Text made only of the private-use code points U+F000-U+F0FF, which a
+// symbol font maps onto its glyphs.
+bool isSymbolFontText(std::string_view utf8) {
+    if (utf8.empty()) return false;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = decodeUtf8(utf8, pos);
+        if (cp < 0xF000 || cp > 0xF0FF) return false;
+    }
+    return true;
+}
+
 // Emits text with TABs as tab events; other control characters are dropped
 // and malformed UTF-8 becomes U+FFFD.
 void emitText(std::string_view raw, OutlineSink& sink) {
@@ -128,8 +140,7 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
         std::string_view face = typeface ? std::string_view(*typeface)
                                          : block.role == BlockRole::Title ? "+mj-lt" : "+mn-lt";
         // Theme fonts: +mj-xx is the major (heading) font, +mn-xx the minor one.
-        if (face.starts_with("+mj-")) face = theme ? std::string_view(theme->majorLatin) : std::string_view();
-        else if (face.starts_with("+mn-")) face = theme ? std::string_view(theme->minorLatin) : std::string_view();
+        if (face.starts_with("+mj-") || face.starts_with("+mn-")) face = theme ? theme->font(face) : std::string_view();
         f.font = isValidUtf8(face) ? std::string(face) : validUtf8(face);
         f.symbolFont = !f.font.empty() && (symbolCharset.value_or(false) || isSymbolFontName(f.font));
         if (const auto& color = own.color ? own.color : level.color) f.color = color->resolve(colors);
@@ -158,8 +169,21 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
             std::string_view n = item.name();
             if (n == "a:r" || n == "a:fld") {
                 // A field's cached text is what the slide shows; it is not recomputed.
-                sink.beginRun(format(item.child("a:rPr"), level));
-                emitText(item.child("a:t").text().get(), sink);
+                const pugi::xml_node rPr = item.child("a:rPr");
+                const std::string_view text = item.child("a:t").text().get();
+                const CharFormat& f = format(rPr, level);
+                // Symbols inserted as such (Wingdings arrows, ticks) are
+                // private-use characters F000-F0FF drawn from the a:sym font.
+                const std::string_view sym = rPr.child("a:sym").attribute("typeface").value();
+                if (!sym.empty() && isSymbolFontText(text) && isValidUtf8(sym)) {
+                    CharFormat symbol = f;
+                    symbol.font = sym;
+                    symbol.symbolFont = true;
+                    sink.beginRun(symbol);
+                } else {
+                    sink.beginRun(f);
+                }
+                emitText(text, sink);
                 sink.endRun();
             } else if (n == "a:br") {
                 sink.beginRun(format(item.child("a:rPr"), level));

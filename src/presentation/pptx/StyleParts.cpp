@@ -33,6 +33,16 @@ std::optional<ColorMap> readColorMapOverride(const pugi::xml_node& partRoot) {
     return readColorMap(o);
 }
 
+std::string_view Theme::font(std::string_view reference) const {
+    const bool major = reference.starts_with("+mj-");
+    const std::string& latin = major ? majorLatin : minorLatin;
+    const std::string_view script = reference.substr(4);
+    const std::string& other = script == "ea" ? (major ? majorEastAsian : minorEastAsian)
+                               : script == "cs" ? (major ? majorComplex : minorComplex)
+                                                : latin;
+    return other.empty() ? latin : other;
+}
+
 std::shared_ptr<const Layout> StyleParts::layout(const std::string& part) {
     if (auto it = layouts_.find(part); it != layouts_.end()) return it->second;
     std::shared_ptr<Layout> layout;
@@ -77,8 +87,13 @@ std::shared_ptr<const Theme> StyleParts::theme(const std::string& part) {
         pugi::xml_node elements = xml.root().child("a:themeElements");
         theme->colors = readColorScheme(elements.child("a:clrScheme"));
         pugi::xml_node fonts = elements.child("a:fontScheme");
-        theme->majorLatin = fonts.child("a:majorFont").child("a:latin").attribute("typeface").value();
-        theme->minorLatin = fonts.child("a:minorFont").child("a:latin").attribute("typeface").value();
+        pugi::xml_node major = fonts.child("a:majorFont"), minor = fonts.child("a:minorFont");
+        theme->majorLatin = major.child("a:latin").attribute("typeface").value();
+        theme->majorEastAsian = major.child("a:ea").attribute("typeface").value();
+        theme->majorComplex = major.child("a:cs").attribute("typeface").value();
+        theme->minorLatin = minor.child("a:latin").attribute("typeface").value();
+        theme->minorEastAsian = minor.child("a:ea").attribute("typeface").value();
+        theme->minorComplex = minor.child("a:cs").attribute("typeface").value();
     }
     themes_[part] = theme;
     return theme;

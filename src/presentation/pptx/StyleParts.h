@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "presentation/pptx/RunProperties.h"
@@ -14,8 +15,13 @@ class ZipPackage;
 
 struct Theme {
     ColorScheme colors;  // dk1, lt1, accent1, ...
-    std::string majorLatin;                       // +mj-lt
-    std::string minorLatin;                       // +mn-lt
+    std::string majorLatin, majorEastAsian, majorComplex;  // +mj-lt, +mj-ea, +mj-cs
+    std::string minorLatin, minorEastAsian, minorComplex;  // +mn-lt, +mn-ea, +mn-cs
+
+    // The typeface a theme font reference (+mj-lt, +mn-ea, ...) stands for;
+    // an East Asian or complex script slot the theme leaves empty falls back
+    // to the Latin font of the same group.
+    std::string_view font(std::string_view reference) const;
 };
 
 // The list style of one placeholder of a layout or master.
