@@ -48,6 +48,10 @@ std::string validUtf8(std::string_view utf8) {
 bool isValidUtf8(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {  // ASCII, the common case, needs no decoding
+            ++pos;
+            continue;
+        }
         std::size_t start = pos;
         if (decodeUtf8(utf8, pos) == 0xFFFD && pos - start != 3) return false;
     }

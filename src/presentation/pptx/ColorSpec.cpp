@@ -74,24 +74,6 @@ std::uint32_t fromHsl(Hsl c) {
     return (byte(r) << 16) | (byte(g) << 8) | byte(b);
 }
 
-std::uint32_t applyModifier(std::uint32_t rgb, std::string_view mod, int value) {
-    const double v = value / 100000.0;
-    if (mod == "lumMod" || mod == "lumOff") {
-        Hsl c = toHsl(rgb);
-        c.l = mod == "lumMod" ? c.l * v : c.l + v;
-        c.l = std::clamp(c.l, 0.0, 1.0);
-        return fromHsl(c);
-    }
-    // tint moves towards white, shade towards black (per channel, a simple
-    // approximation of the linear-light rule; close enough for an outline).
-    auto channel = [&](int shift) {
-        double x = ((rgb >> shift) & 0xFF) / 255.0;
-        x = mod == "tint" ? 1 - (1 - x) * v : x * v;
-        return static_cast<std::uint32_t>(std::lround(std::clamp(x, 0.0, 1.0) * 255)) << shift;
-    };
-    return channel(16) | channel(8) | channel(0);
-}
-
 const char* defaultMapping(std::string_view name) {
     if (name == "tx1") return "dk1";
     if (name == "bg1") return "lt1";
@@ -101,6 +83,24 @@ const char* defaultMapping(std::string_view name) {
 }
 
 }  // namespace
+
+std::uint32_t ColorSpec::apply(std::uint32_t rgb, Modifier modifier, int value) {
+    const double v = value / 100000.0;
+    if (modifier == Modifier::LumMod || modifier == Modifier::LumOff) {
+        Hsl c = toHsl(rgb);
+        c.l = modifier == Modifier::LumMod ? c.l * v : c.l + v;
+        c.l = std::clamp(c.l, 0.0, 1.0);
+        return fromHsl(c);
+    }
+    // tint moves towards white, shade towards black (per channel, a simple
+    // approximation of the linear-light rule; close enough for an outline).
+    auto channel = [&](int shift) {
+        double x = ((rgb >> shift) & 0xFF) / 255.0;
+        x = modifier == Modifier::Tint ? 1 - (1 - x) * v : x * v;
+        return static_cast<std::uint32_t>(std::lround(std::clamp(x, 0.0, 1.0) * 255)) << shift;
+    };
+    return channel(16) | channel(8) | channel(0);
+}
 
 std::optional<ColorSpec> ColorSpec::fromFill(const pugi::xml_node& fill) {
     for (pugi::xml_node c : fill.children())
@@ -136,8 +136,13 @@ std::optional<ColorSpec> ColorSpec::fromColor(const pugi::xml_node& c) {
     }
     for (pugi::xml_node m : c.children()) {
         std::string_view mn = m.name();
-        if (mn == "a:lumMod" || mn == "a:lumOff" || mn == "a:tint" || mn == "a:shade")
-            spec.modifiers_.emplace_back(std::string(mn.substr(2)), m.attribute("val").as_int());
+        Modifier modifier;
+        if (mn == "a:lumMod") modifier = Modifier::LumMod;
+        else if (mn == "a:lumOff") modifier = Modifier::LumOff;
+        else if (mn == "a:tint") modifier = Modifier::Tint;
+        else if (mn == "a:shade") modifier = Modifier::Shade;
+        else continue;
+        spec.modifiers_.emplace_back(modifier, m.attribute("val").as_int());
     }
     return spec;
 }
@@ -157,7 +162,7 @@ std::optional<std::uint32_t> ColorSpec::resolve(const ColorContext& context) con
         if (it == context.scheme->end()) return std::nullopt;  // phClr and unknown slots stay automatic
         rgb = it->second;
     }
-    for (const auto& [mod, value] : modifiers_) rgb = applyModifier(rgb, mod, value);
+    for (const auto& [modifier, value] : modifiers_) rgb = apply(rgb, modifier, value);
     return rgb;
 }
 

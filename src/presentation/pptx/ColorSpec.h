@@ -40,7 +40,9 @@ private:
     Kind kind_ = Kind::Rgb;
     std::uint32_t rgb_ = 0;
     std::string scheme_;
-    std::vector<std::pair<std::string, int>> modifiers_;  // lumMod, lumOff, tint, shade (1/1000 %)
+    enum class Modifier : std::uint8_t { LumMod, LumOff, Tint, Shade };
+    std::vector<std::pair<Modifier, int>> modifiers_;  // values in 1/1000 %
+    static std::uint32_t apply(std::uint32_t rgb, Modifier modifier, int value);
 };
 
 // The colour scheme of a theme (a:clrScheme): dk1, lt1, ..., accent1..6, hlink, folHlink.

@@ -27,21 +27,44 @@ void inherit(std::optional<T>& mine, const std::optional<T>& general) {
 RunProperties RunProperties::read(const pugi::xml_node& rPr) {
     RunProperties p;
     if (!rPr) return p;
-    if (auto a = rPr.attribute("b")) p.bold = xmlBool(a, false);
-    if (auto a = rPr.attribute("i")) p.italic = xmlBool(a, false);
-    if (auto a = rPr.attribute("strike")) p.strike = std::string_view(a.value()) != "noStrike";
-    if (auto a = rPr.attribute("u")) p.underline = underlineKind(a.value());
-    if (auto a = rPr.attribute("sz")) {
-        int sz = a.as_int();
-        if (sz >= 100 && sz <= 400000) p.sizeHundredths = sz;
+    // One pass over the attributes and the children: this runs for every
+    // run. As with a lookup by name, the first of repeated attributes counts.
+    unsigned seen = 0;
+    const auto first = [&](unsigned bit) {
+        const bool isFirst = !(seen & bit);
+        seen |= bit;
+        return isFirst;
+    };
+    for (pugi::xml_attribute a = rPr.first_attribute(); a; a = a.next_attribute()) {
+        const std::string_view n = a.name();
+        if (n == "b") {
+            if (first(1)) p.bold = xmlBool(a, false);
+        } else if (n == "i") {
+            if (first(2)) p.italic = xmlBool(a, false);
+        } else if (n == "strike") {
+            if (first(4)) p.strike = std::string_view(a.value()) != "noStrike";
+        } else if (n == "u") {
+            if (first(8)) p.underline = underlineKind(a.value());
+        } else if (n == "sz") {
+            int sz = a.as_int();
+            if (first(16) && sz >= 100 && sz <= 400000) p.sizeHundredths = sz;
+        } else if (n == "baseline") {
+            if (first(32)) p.baseline = a.as_int();
+        }
     }
-    if (auto a = rPr.attribute("baseline")) p.baseline = a.as_int();
-    if (auto latin = rPr.child("a:latin")) {
-        if (auto tf = latin.attribute("typeface"); tf && *tf.value()) p.typeface = tf.value();
-        // Character set 2 is the symbol set (DrawingML keeps the Windows value).
-        if (auto cs = latin.attribute("charset")) p.symbolCharset = cs.as_int() == 2;
+    bool latinSeen = false, fillSeen = false;
+    for (pugi::xml_node c = rPr.first_child(); c; c = c.next_sibling()) {
+        const std::string_view n = c.name();
+        if (n == "a:latin" && !latinSeen) {
+            latinSeen = true;
+            if (auto tf = c.attribute("typeface"); tf && *tf.value()) p.typeface = tf.value();
+            // Character set 2 is the symbol set (DrawingML keeps the Windows value).
+            if (auto cs = c.attribute("charset")) p.symbolCharset = cs.as_int() == 2;
+        } else if (n == "a:solidFill" && !fillSeen) {
+            fillSeen = true;
+            p.color = ColorSpec::fromFill(c);
+        }
     }
-    if (auto fill = rPr.child("a:solidFill")) p.color = ColorSpec::fromFill(fill);
     return p;
 }
 

@@ -174,8 +174,9 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
                 const CharFormat& f = format(rPr, level);
                 // Symbols inserted as such (Wingdings arrows, ticks) are
                 // private-use characters F000-F0FF drawn from the a:sym font.
-                const std::string_view sym = rPr.child("a:sym").attribute("typeface").value();
-                if (!sym.empty() && isSymbolFontText(text) && isValidUtf8(sym)) {
+                const std::string_view sym =
+                    isSymbolFontText(text) ? rPr.child("a:sym").attribute("typeface").value() : "";
+                if (!sym.empty() && isValidUtf8(sym)) {
                     CharFormat symbol = f;
                     symbol.font = sym;
                     symbol.symbolFont = true;

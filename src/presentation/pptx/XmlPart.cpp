@@ -114,19 +114,30 @@ struct RawFacts {
 
 bool isNameStop(char c) { return c == '=' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Whether "prefix:" starts a name somewhere: after '<', '/' or white space.
-bool usesPrefix(std::string_view bytes, std::string_view prefix) {
-    std::string pattern(prefix);
-    pattern += ':';
-    for (std::size_t at = bytes.find(pattern, 1); at != std::string_view::npos; at = bytes.find(pattern, at + 1)) {
-        char before = bytes[at - 1];
-        if (before == '<' || before == '/' || before == ' ' || before == '\t' || before == '\r' || before == '\n')
-            return true;
+bool isNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
+           c == '.' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Whether a name somewhere (after '<', '/' or white space) has one of the
+// prefixes: one pass over the colons of the part.
+bool usesPrefix(std::string_view bytes, const std::vector<std::string_view>& prefixes) {
+    for (std::size_t colon = bytes.find(':'); colon != std::string_view::npos; colon = bytes.find(':', colon + 1)) {
+        std::size_t start = colon;
+        while (start > 0 && colon - start < 3 && isNameChar(bytes[start - 1])) --start;
+        if (start == 0 || start == colon) continue;
+        const char before = bytes[start - 1];
+        if (before != '<' && before != '/' && before != ' ' && before != '\t' && before != '\r' && before != '\n')
+            continue;
+        const std::string_view prefix = bytes.substr(start, colon - start);
+        if (std::find(prefixes.begin(), prefixes.end(), prefix) != prefixes.end()) return true;
     }
     return false;
 }
 
-RawFacts scanRaw(std::string_view bytes) {
+// relationshipsPart: the part is a .rels part, the only kind whose pr: names
+// the reader asks for.
+RawFacts scanRaw(std::string_view bytes, bool relationshipsPart) {
     RawFacts f;
     std::vector<std::string_view> declared;  // prefixes declared anywhere
     for (std::size_t at = bytes.find("xmlns"); at != std::string_view::npos; at = bytes.find("xmlns", at + 5)) {
@@ -142,22 +153,24 @@ RawFacts scanRaw(std::string_view bytes) {
     }
     f.alternateContent = bytes.find("AlternateContent") != std::string_view::npos;
     if (f.defaultNamespace || f.alternateContent) return f;  // the full walk runs anyway
-    for (std::string_view own : {"p", "a", "r", "mc", "pr"}) {
-        if (std::find(declared.begin(), declared.end(), own) != declared.end()) continue;
-        if (usesPrefix(bytes, own)) {
-            f.usesUndeclaredOwnPrefix = true;
-            break;
-        }
+    // Only prefixes whose names the reader asks for matter: p, a and r
+    // everywhere, pr in .rels parts. mc: names are only looked at while
+    // mc:AlternateContent is resolved, which the full walk does.
+    std::vector<std::string_view> undeclared;
+    for (std::string_view own : {"p", "a", "r", "pr"}) {
+        if (own == "pr" && !relationshipsPart) continue;
+        if (std::find(declared.begin(), declared.end(), own) == declared.end()) undeclared.push_back(own);
     }
+    f.usesUndeclaredOwnPrefix = !undeclared.empty() && usesPrefix(bytes, undeclared);
     return f;
 }
 
-// True when the full walk would change nothing: all declarations sit on the
-// root element, each binds one of the reader's prefixes to its own
-// namespace or a foreign prefix to a foreign namespace, no name uses one of
-// the reader's prefixes unbound, and there is no mc:AlternateContent. A
-// foreign prefix then stays as written instead of becoming "~": it never
-// matches a name the reader asks for either way.
+// True when the full walk would change nothing the reader can see: all
+// declarations sit on the root element, each binds one of the reader's
+// prefixes to its own namespace or a foreign prefix to a foreign namespace,
+// no name the reader asks for uses its prefix unbound, and there is no
+// mc:AlternateContent. A foreign prefix then stays as written instead of
+// becoming "~": it never matches a name the reader asks for either way.
 bool alreadyCanonical(const RawFacts& raw, const pugi::xml_node& root) {
     if (raw.defaultNamespace || raw.alternateContent || raw.usesUndeclaredOwnPrefix) return false;
     std::size_t onRoot = 0;
@@ -188,7 +201,7 @@ bool xmlBool(const pugi::xml_attribute& attr, bool fallback) {
 
 XmlPart::XmlPart(std::string bytes, const std::string& fileName, const std::string& partName)
     : partName_(partName), bytes_(std::move(bytes)) {
-    const RawFacts raw = scanRaw(bytes_);
+    const RawFacts raw = scanRaw(bytes_, partName.ends_with(".rels"));
     // Whitespace-only text is kept where it is an element's only content: a
     // run whose text is " " is real text.
     const unsigned options = pugi::parse_default | pugi::parse_ws_pcdata_single;

@@ -21,6 +21,18 @@ void appendUnit(std::string& out, unsigned unit) {
 void appendRtfText(std::string& out, std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        // Plain printable ASCII, the bulk of most text, is copied as it is.
+        std::size_t plain = pos;
+        while (plain < utf8.size()) {
+            const auto c = static_cast<unsigned char>(utf8[plain]);
+            if (c < 0x20 || c >= 0x7F || c == '\\' || c == '{' || c == '}') break;
+            ++plain;
+        }
+        if (plain != pos) {
+            out.append(utf8.data() + pos, plain - pos);
+            pos = plain;
+            continue;
+        }
         char32_t cp = decodeUtf8(utf8, pos);
         if (cp == '\\' || cp == '{' || cp == '}') {
             out += '\\';

@@ -1,6 +1,8 @@
 #include "presentation/rtf/RtfWriter.h"
 
 #include <algorithm>
+#include <charconv>
+#include <string_view>
 
 #include "presentation/rtf/RtfText.h"
 
@@ -21,6 +23,14 @@ const char* underlineWord(Underline u) {
     case Underline::Wave: return "\\ulwave";
     }
     return nullptr;
+}
+
+// A control word with its numeric parameter, without a temporary string.
+void appendControl(std::string& out, std::string_view word, int value) {
+    out += word;
+    char digits[16];
+    auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
 }
 
 }  // namespace
@@ -47,8 +57,11 @@ void RtfWriter::endTextBlock() {}
 
 void RtfWriter::openParagraph(int level) {
     level = std::clamp(level, 0, kMaxLevel);
-    body_ += "\\pard\\plain\\s" + std::to_string(level + 1) + "\\outlinelevel" + std::to_string(level);
-    if (level > 0) body_ += "\\li" + std::to_string(level * kIndentPerLevel);
+    body_ += "\\pard\\plain\\s";
+    body_ += static_cast<char>('1' + level);  // levels are 0..8: one digit each
+    body_ += "\\outlinelevel";
+    body_ += static_cast<char>('0' + level);
+    if (level > 0) appendControl(body_, "\\li", level * kIndentPerLevel);
     body_ += ' ';
 }
 
@@ -99,9 +112,9 @@ void RtfWriter::beginRun(const CharFormat& f) {
     if (const char* u = underlineWord(f.underline)) body_ += u;
     if (f.baseline == Baseline::Super) body_ += "\\super";
     if (f.baseline == Baseline::Sub) body_ += "\\sub";
-    if (!f.font.empty()) body_ += "\\f" + std::to_string(fontIndex(f.font, f.symbolFont));
-    if (f.sizeHalfPoints > 0) body_ += "\\fs" + std::to_string(f.sizeHalfPoints);
-    if (f.color) body_ += "\\cf" + std::to_string(colorIndex(*f.color & 0xFFFFFF));
+    if (!f.font.empty()) appendControl(body_, "\\f", fontIndex(f.font, f.symbolFont));
+    if (f.sizeHalfPoints > 0) appendControl(body_, "\\fs", f.sizeHalfPoints);
+    if (f.color) appendControl(body_, "\\cf", colorIndex(*f.color & 0xFFFFFF));
     // The delimiter keeps text (digits too) out of the last control word.
     if (body_.size() != start) body_ += ' ';
 }
@@ -112,7 +125,8 @@ void RtfWriter::tab() { body_ += "\\tab "; }
 void RtfWriter::lineBreak() { body_ += "\\line "; }
 
 int RtfWriter::fontIndex(const std::string& name, bool symbol) {
-    auto it = std::find(fonts_.begin(), fonts_.end(), std::pair{name, symbol});
+    auto it = std::find_if(fonts_.begin(), fonts_.end(),
+                           [&](const auto& font) { return font.second == symbol && font.first == name; });
     if (it != fonts_.end()) return static_cast<int>(it - fonts_.begin());
     fonts_.emplace_back(name, symbol);
     return static_cast<int>(fonts_.size() - 1);
