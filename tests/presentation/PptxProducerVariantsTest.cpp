@@ -180,6 +180,15 @@ TEST(PptxRunVariants, StrictAndOutOfRangeAttributeValues) {
     EXPECT_EQ(bodyRunOf("<a:rPr b=\"false\" sz=\"99\"/>"), "run font=Calibri");
     EXPECT_EQ(bodyRunOf("<a:rPr sz=\"400001\"/>"), "run font=Calibri");
     EXPECT_EQ(bodyRunOf("<a:rPr sz=\"-1800\"/>"), "run font=Calibri");
+    // Colour percentages: Strict writes "50%" where transitional writes 50000.
+    const auto fill = [](const std::string& color) {
+        return "<a:rPr><a:solidFill>" + color + "</a:solidFill></a:rPr>";
+    };
+    const std::string half = bodyRunOf(fill("<a:schemeClr val=\"accent1\"><a:lumMod val=\"50000\"/></a:schemeClr>"));
+    EXPECT_EQ(half, "run font=Calibri color=254061");
+    EXPECT_EQ(bodyRunOf(fill("<a:schemeClr val=\"accent1\"><a:lumMod val=\"50%\"/></a:schemeClr>")), half);
+    EXPECT_EQ(bodyRunOf(fill("<a:scrgbClr r=\"100%\" g=\"0%\" b=\"50%\"/>")), "run font=Calibri color=FF0080");
+    EXPECT_EQ(bodyRunOf(fill("<a:scrgbClr r=\"100000\" g=\"0\" b=\"50000\"/>")), "run font=Calibri color=FF0080");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "presentation/pptx/XmlPart.h"
+
 namespace sw::pres {
 namespace {
 
@@ -125,7 +127,7 @@ std::optional<ColorSpec> ColorSpec::fromColor(const pugi::xml_node& c) {
         spec.rgb_ = *rgb;
     } else if (n == "a:scrgbClr") {
         auto pct = [&](const char* a) {
-            return static_cast<std::uint32_t>(std::clamp(c.attribute(a).as_int() / 100000.0, 0.0, 1.0) * 255 + 0.5);
+            return static_cast<std::uint32_t>(std::clamp(xmlPercent(c.attribute(a)) / 100000.0, 0.0, 1.0) * 255 + 0.5);
         };
         spec.rgb_ = (pct("r") << 16) | (pct("g") << 8) | pct("b");
     } else if (n == "a:schemeClr") {
@@ -142,7 +144,7 @@ std::optional<ColorSpec> ColorSpec::fromColor(const pugi::xml_node& c) {
         else if (mn == "a:tint") modifier = Modifier::Tint;
         else if (mn == "a:shade") modifier = Modifier::Shade;
         else continue;
-        spec.modifiers_.emplace_back(modifier, m.attribute("val").as_int());
+        spec.modifiers_.emplace_back(modifier, xmlPercent(m.attribute("val")));
     }
     return spec;
 }

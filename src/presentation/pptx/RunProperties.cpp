@@ -49,7 +49,7 @@ RunProperties RunProperties::read(const pugi::xml_node& rPr) {
             int sz = a.as_int();
             if (first(16) && sz >= 100 && sz <= 400000) p.sizeHundredths = sz;
         } else if (n == "baseline") {
-            if (first(32)) p.baseline = a.as_int();
+            if (first(32)) p.baseline = xmlPercent(a);
         }
     }
     bool latinSeen = false, fillSeen = false;

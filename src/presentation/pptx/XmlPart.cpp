@@ -1,6 +1,8 @@
 #include "presentation/pptx/XmlPart.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -197,6 +199,15 @@ bool xmlBool(const pugi::xml_attribute& attr, bool fallback) {
     if (v == "1" || v == "true" || v == "on") return true;
     if (v == "0" || v == "false" || v == "off") return false;
     return fallback;
+}
+
+int xmlPercent(const pugi::xml_attribute& attr) {
+    std::string_view v = attr.value();
+    if (!v.ends_with('%')) return attr.as_int();
+    const double percent = std::strtod(std::string(v.substr(0, v.size() - 1)).c_str(), nullptr);
+    if (std::isnan(percent)) return 0;
+    // Far beyond any meaningful value, but kept inside int.
+    return static_cast<int>(std::lround(std::clamp(percent, -1e6, 1e6) * 1000));
 }
 
 XmlPart::XmlPart(std::string bytes, const std::string& fileName, const std::string& partName)

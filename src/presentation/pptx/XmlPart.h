@@ -33,5 +33,8 @@ private:
 
 // Attribute helpers for xsd types.
 bool xmlBool(const pugi::xml_attribute& attr, bool fallback);
+// A percentage in thousandths of a percent, as transitional packages write
+// it ("50000"); Strict packages write "50%", which gives the same 50000.
+int xmlPercent(const pugi::xml_attribute& attr);
 
 }  // namespace sw::pres
