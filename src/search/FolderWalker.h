@@ -23,7 +23,7 @@ public:
     };
     // Called with each listed file's full path: the folder as given + the
     // path below it.
-    using FileSink = std::function<void(const std::string& Path)>;
+    using FileSink = std::function<void(std::string Path)>;
     // Asked before each file and each folder; true ends the walk there.
     using StopRequested = std::function<bool()>;
     // Called after each folder's own files were given to the sink.

@@ -69,7 +69,7 @@ void TkdBatch::Execute() {
         // The mask's pattern is the same for every file of the search.
         const std::string maskPattern = WildcardToRegex(settings.Mask);
         FolderWalker walker(
-            settings, [&](const std::string& path) { AddEntry(path, maskPattern, regExt); },
+            settings, [&](std::string path) { AddEntry(std::move(path), maskPattern, regExt); },
             [this] { return Terminated(); }, [this] { Announce(); });
         walker.Walk(folder);
     } catch (...) {
@@ -85,13 +85,13 @@ bool TkdBatch::Accepts(const std::string& Path, const std::string& MaskPattern, 
     return RegExt.empty() || matcher_->Matches(Path, RegExt);
 }
 
-void TkdBatch::AddEntry(const std::string& Path, const std::string& MaskPattern, const std::string& RegExt) {
+void TkdBatch::AddEntry(std::string Path, const std::string& MaskPattern, const std::string& RegExt) {
     if (!Accepts(Path, MaskPattern, RegExt)) return;
     TkdNode* node;
     {
         std::lock_guard guard(lock_);
         auto entry = std::make_unique<TkdNode>();
-        entry->Source = Path;
+        entry->Source = std::move(Path);
         entry->Index = static_cast<int>(entries_.size());
         node = entry.get();
         entries_.push_back(std::move(entry));
@@ -100,7 +100,7 @@ void TkdBatch::AddEntry(const std::string& Path, const std::string& MaskPattern,
         // than listing the entry. A worker that asks finds every entry added.
         if (++unannounced_ >= AnnounceEvery && waiting_ > 0) {
             unannounced_ = 0;
-            changed_.notify_all();
+            changed_.notify_one();
         }
     }
     if (OnFound) OnFound(*this, *node);
@@ -126,14 +126,20 @@ void TkdBatch::MarkFinished() {
 
 void TkdBatch::Announce() {
     std::lock_guard guard(lock_);
-    if (unannounced_ > 0 && waiting_ > 0) changed_.notify_all();
+    if (unannounced_ > 0 && waiting_ > 0) changed_.notify_one();
     unannounced_ = 0;
 }
 
 TkdNode* TkdBatch::NextEntry(const std::atomic<bool>* Abandon) {
     std::unique_lock guard(lock_);
     for (;;) {
-        if (nextIndex_ < static_cast<int>(entries_.size())) return entries_[nextIndex_++].get();
+        if (nextIndex_ < static_cast<int>(entries_.size())) {
+            TkdNode* node = entries_[nextIndex_++].get();
+            // Wakers wake one sleeper at a time; each passes the word on while
+            // entries remain, so a short folder does not wake every worker.
+            if (waiting_ > 0 && nextIndex_ < static_cast<int>(entries_.size())) changed_.notify_one();
+            return node;
+        }
         if (finished_) {
             exhausted_.store(true);
             return nullptr;

@@ -62,7 +62,9 @@ public:
     void AddFile(const std::string& Path);
 
     // The next entry not handed out yet, in list order; waits while the list
-    // is incomplete. Null exactly when the list is finished and used up (the
+    // is incomplete. A caller that asks gets any entry already listed at once;
+    // callers already asleep are woken once per folder listed (or every 64
+    // entries), which keeps a fast search from paying a wake-up per entry. Null exactly when the list is finished and used up (the
     // first such answer marks the batch exhausted) - or, without marking it,
     // when `Abandon` is set while waiting (WakeWaiters makes waiting callers
     // look at their flag).
@@ -110,7 +112,7 @@ public:
 
 private:
     void Execute();
-    void AddEntry(const std::string& Path, const std::string& MaskPattern, const std::string& RegExt);
+    void AddEntry(std::string Path, const std::string& MaskPattern, const std::string& RegExt);
     bool Accepts(const std::string& Path, const std::string& MaskPattern, const std::string& RegExt) const;
     void MarkFinished();
     // Wakes the callers waiting in NextEntry for entries added since the last call.
