@@ -46,7 +46,9 @@ class TkdConvertor : public TkdWorkBase {
 public:
     // The virtual constructor's stand-in: makes a worker of class T (built
     // with (Batch, Count, OnConverted)) that joins its thread before any of
-    // T's members go. Use it in every ConvertorClass factory.
+    // T's members go. Use it in every ConvertorClass factory, e.g.
+    //   project.ConvertorClass = TkdConvertor::Create<TkdPRES2DOC>;
+    // T must not be declared final (the wrapper derives from it).
     template <class T>
     static std::unique_ptr<TkdConvertor> Create(TkdBatch& Batch, int Count, const TkdEntryCallback& OnConverted);
 
