@@ -35,6 +35,8 @@ public:
 
     std::optional<std::uint32_t> resolve(const ColorContext& context) const;
 
+    bool operator==(const ColorSpec&) const = default;
+
 private:
     enum class Kind { Rgb, Scheme };
     Kind kind_ = Kind::Rgb;

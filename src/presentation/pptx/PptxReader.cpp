@@ -4,6 +4,7 @@
 
 #include "presentation/EngineError.h"
 #include "presentation/pptx/Relationships.h"
+#include "presentation/pptx/RunFormats.h"
 #include "presentation/pptx/SlideReader.h"
 #include "presentation/pptx/StyleParts.h"
 #include "presentation/pptx/XmlPart.h"
@@ -44,6 +45,7 @@ PptxInfo readPptx(const ByteSource& source, OutlineSink& sink) {
     Relationships presentationRels = Relationships::read(package, mainPart);
     const LevelStyles defaults = LevelStyles::read(presentation.root().child("p:defaultTextStyle"));
     StyleParts styles(package);
+    RunFormats formats(defaults);
 
     sink.beginPresentation();
     int number = 0;
@@ -62,7 +64,7 @@ PptxInfo readPptx(const ByteSource& source, OutlineSink& sink) {
         std::shared_ptr<const Layout> layout;
         if (const Relationship* l = slideRels.byType("slideLayout")) layout = styles.layout(l->target);
 
-        SlideReader reader(slide, layout, defaults);
+        SlideReader reader(slide, layout, formats);
         sink.beginSlide(++number, reader.hidden());
         reader.emitBlocks(sink);
         sink.endSlide();

@@ -32,6 +32,8 @@ struct RunProperties {
     }
     // Fills the fields this one leaves open from a more general level.
     void inheritFrom(const RunProperties& general);
+
+    bool operator==(const RunProperties&) const = default;
 };
 
 // The default run properties of the nine paragraph levels of a list style

@@ -25,12 +25,6 @@ const PlaceholderStyle* findPlaceholder(const std::vector<PlaceholderStyle>& lis
     return nullptr;
 }
 
-// Fonts drawn from a symbol character set even when the part does not say so.
-bool isSymbolFontName(std::string_view name) {
-    return name == "Symbol" || name.starts_with("Wingdings") || name == "Webdings" || name == "Marlett" ||
-           name == "MT Extra";
-}
-
 // Text made only of the private-use code points U+F000-U+F0FF, which a
 // symbol font maps onto its glyphs.
 bool isSymbolFontText(std::string_view utf8) {
@@ -68,14 +62,14 @@ void emitText(std::string_view raw, OutlineSink& sink) {
 struct SlideReader::Block {
     BlockRole role;
     pugi::xml_node txBody;
-    LevelStyles inherited;  // everything below the run's own properties
+    const LevelStyles* inherited;            // everything below the run's own properties
+    std::unique_ptr<const LevelStyles> own;  // ...when the shape has a list style of its own
 };
 
-SlideReader::SlideReader(const XmlPart& slide, std::shared_ptr<const Layout> layout,
-                         const LevelStyles& presentationDefaults)
+SlideReader::SlideReader(const XmlPart& slide, std::shared_ptr<const Layout> layout, RunFormats& formats)
     : slide_(slide),
       layout_(std::move(layout)),
-      presentationDefaults_(presentationDefaults),
+      formats_(formats),
       slideColorMap_(readColorMapOverride(slide.root())) {}
 
 bool SlideReader::hidden() const { return !xmlBool(slide_.root().attribute("show"), true); }
@@ -91,19 +85,18 @@ void SlideReader::emitBlocks(OutlineSink& sink) const {
         const bool title = isTitleType(type);
         if (!title && !isBodyType(type)) return;
 
-        Block block{title ? BlockRole::Title : BlockRole::Body, txBody, LevelStyles::read(txBody.child("a:lstStyle"))};
+        Block block{title ? BlockRole::Title : BlockRole::Body, txBody, nullptr, nullptr};
         pugi::xml_attribute idxAttr = ph.attribute("idx");
         const std::string_view idx = idxAttr ? idxAttr.value() : "0";
-        if (layout_) {
-            if (auto* p = findPlaceholder(layout_->placeholders, type, idx, true)) block.inherited.inheritFrom(p->list);
+        const PlaceholderStyle* layoutPlaceholder =
+            layout_ ? findPlaceholder(layout_->placeholders, type, idx, true) : nullptr;
+        if (pugi::xml_node listStyle = txBody.child("a:lstStyle"); listStyle && listStyle.first_child()) {
+            block.own = std::make_unique<const LevelStyles>(
+                formats_.inherited(LevelStyles::read(listStyle), layoutPlaceholder, master, title));
+            block.inherited = block.own.get();
+        } else {
+            block.inherited = &formats_.inherited(layoutPlaceholder, master, title);
         }
-        if (master) {
-            // Layout placeholders map onto the master's title or body placeholder.
-            if (auto* p = findPlaceholder(master->placeholders, title ? "title" : "body", "", false))
-                block.inherited.inheritFrom(p->list);
-            block.inherited.inheritFrom(title ? master->titleStyle : master->bodyStyle);
-        }
-        block.inherited.inheritFrom(presentationDefaults_);
         (title ? titles : bodies).push_back(std::move(block));
     });
     for (const Block& b : titles) emitBlock(b, sink);
@@ -120,44 +113,23 @@ void SlideReader::emitBlock(const Block& block, OutlineSink& sink) const {
     else if (master) colors.colorMap = &master->colorMap;
     if (theme) colors.scheme = &theme->colors;
 
-    // The effective format of a run: its own properties first, then its
-    // level's inherited ones (as RunProperties::inheritFrom would merge
-    // them, without copying either side).
-    const auto effective = [&](const RunProperties& own, const RunProperties& level) {
-        CharFormat f;
-        f.bold = own.bold.value_or(level.bold.value_or(false));
-        f.italic = own.italic.value_or(level.italic.value_or(false));
-        f.strike = own.strike.value_or(level.strike.value_or(false));
-        f.underline = own.underline.value_or(level.underline.value_or(Underline::None));
-        if (const auto& b = own.baseline ? own.baseline : level.baseline)
-            f.baseline = *b > 0 ? Baseline::Super : *b < 0 ? Baseline::Sub : Baseline::Normal;
-        if (const auto& sz = own.sizeHundredths ? own.sizeHundredths : level.sizeHundredths)
-            f.sizeHalfPoints = static_cast<int>(std::lround(*sz / 50.0));
-        // The typeface and its character set come as a pair from one level.
-        const bool ownFace = own.typeface || !level.typeface;
-        const std::optional<std::string>& typeface = ownFace ? own.typeface : level.typeface;
-        const std::optional<bool>& symbolCharset = ownFace ? own.symbolCharset : level.symbolCharset;
-        std::string_view face = typeface ? std::string_view(*typeface)
-                                         : block.role == BlockRole::Title ? "+mj-lt" : "+mn-lt";
-        // Theme fonts: +mj-xx is the major (heading) font, +mn-xx the minor one.
-        if (face.starts_with("+mj-") || face.starts_with("+mn-")) face = theme ? theme->font(face) : std::string_view();
-        f.font = isValidUtf8(face) ? std::string(face) : validUtf8(face);
-        f.symbolFont = !f.font.empty() && (symbolCharset.value_or(false) || isSymbolFontName(f.font));
-        if (const auto& color = own.color ? own.color : level.color) f.color = color->resolve(colors);
-        return f;
-    };
-    // Most runs state nothing of their own (lang, dirty): their format is
-    // worked out once per paragraph level.
+    // Formats are remembered across the package unless something of this
+    // slide or shape alone goes into them (a list style of the shape, a
+    // colour map of the slide); then only plain runs, which state nothing of
+    // their own (lang, dirty), are worked out once per level.
+    const bool shared = !block.own && !slideColorMap_;
     std::array<std::optional<CharFormat>, 9> plain;
     CharFormat scratch;
     const auto format = [&](pugi::xml_node rPr, int level) -> const CharFormat& {
-        const auto at = static_cast<std::size_t>(level);
+        const RunProperties& inherited = block.inherited->levels[static_cast<std::size_t>(level)];
         const RunProperties own = RunProperties::read(rPr);
+        if (shared) return formats_.cached(own, inherited, block.role, theme, colors);
         if (own.empty()) {
-            if (!plain[at]) plain[at] = effective(own, block.inherited.levels[at]);
-            return *plain[at];
+            auto& p = plain[static_cast<std::size_t>(level)];
+            if (!p) p = RunFormats::resolve(own, inherited, block.role, theme, colors);
+            return *p;
         }
-        scratch = effective(own, block.inherited.levels[at]);
+        scratch = RunFormats::resolve(own, inherited, block.role, theme, colors);
         return scratch;
     };
 

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "presentation/OutlineSink.h"
+#include "presentation/pptx/RunFormats.h"
 #include "presentation/pptx/StyleParts.h"
 #include "presentation/pptx/XmlPart.h"
 
@@ -12,8 +13,8 @@ namespace sw::pres {
 class SlideReader {
 public:
     // layout may be null (a slide without a usable layout keeps its text and
-    // loses the inherited formatting).
-    SlideReader(const XmlPart& slide, std::shared_ptr<const Layout> layout, const LevelStyles& presentationDefaults);
+    // loses the inherited formatting). formats is the package's cache.
+    SlideReader(const XmlPart& slide, std::shared_ptr<const Layout> layout, RunFormats& formats);
 
     // p:sld@show = 0/false.
     bool hidden() const;
@@ -26,7 +27,7 @@ private:
 
     const XmlPart& slide_;
     std::shared_ptr<const Layout> layout_;
-    const LevelStyles& presentationDefaults_;
+    RunFormats& formats_;
     std::optional<ColorMap> slideColorMap_;  // p:clrMapOvr
 };
 
