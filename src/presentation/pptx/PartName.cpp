@@ -1,6 +1,5 @@
 #include "presentation/pptx/PartName.h"
 
-#include <vector>
 
 namespace sw::pres {
 namespace {
@@ -31,35 +30,37 @@ std::string percentDecode(std::string_view s) {
 
 std::string resolvePartTarget(std::string_view sourcePart, std::string_view target) {
     if (auto hash = target.find('#'); hash != std::string_view::npos) target = target.substr(0, hash);
-    std::string t = percentDecode(target);
-    for (char& c : t)
-        if (c == '\\') c = '/';
-    std::string path;
-    if (!t.empty() && t[0] == '/') {
-        path = t;
-    } else {
-        auto slash = sourcePart.rfind('/');
-        path = slash == std::string_view::npos ? std::string() : std::string(sourcePart.substr(0, slash + 1));
-        path += t;
+    std::string decoded;
+    if (target.find('%') != std::string_view::npos || target.find('\\') != std::string_view::npos) {
+        decoded = percentDecode(target);
+        for (char& c : decoded)
+            if (c == '\\') c = '/';
+        target = decoded;
     }
-    std::vector<std::string_view> segments;
-    std::string_view rest = path;
-    while (!rest.empty()) {
-        auto slash = rest.find('/');
-        std::string_view seg = rest.substr(0, slash);
-        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
-        if (seg.empty() || seg == ".") continue;
-        if (seg == "..") {
-            if (!segments.empty()) segments.pop_back();
-            continue;
-        }
-        segments.push_back(seg);
-    }
+    // The segments are appended to out one by one: "." is skipped and ".."
+    // takes the last one back off (never above the package root).
     std::string out;
-    for (auto seg : segments) {
-        if (!out.empty()) out += '/';
-        out += seg;
+    out.reserve(sourcePart.size() + target.size());
+    const auto add = [&](std::string_view path) {
+        while (!path.empty()) {
+            auto slash = path.find('/');
+            std::string_view seg = path.substr(0, slash);
+            path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+            if (seg.empty() || seg == ".") continue;
+            if (seg == "..") {
+                auto last = out.rfind('/');
+                out.resize(last == std::string::npos ? 0 : last);
+                continue;
+            }
+            if (!out.empty()) out += '/';
+            out += seg;
+        }
+    };
+    if (target.empty() || target[0] != '/') {
+        auto slash = sourcePart.rfind('/');
+        if (slash != std::string_view::npos) add(sourcePart.substr(0, slash + 1));
     }
+    add(target);
     return out;
 }
 
