@@ -40,7 +40,19 @@ std::unique_ptr<TkdConvertor> TkdConvertor::CreateWorkers(TkdBatch& Batch, const
 TkdProject& TkdConvertor::Project() const { return Batch().Project(); }
 
 void TkdConvertor::Start() {
-    for (TkdConvertor* worker = this; worker; worker = worker->next_.get()) worker->Resume();
+    for (TkdConvertor* worker = this; worker; worker = worker->next_.get()) {
+        try {
+            worker->Resume();
+        } catch (...) {
+            // No thread could be made: the workers from here on never run,
+            // so they will never lower RunningWorkers; an owner waiting for
+            // it to reach 0 must not wait for them.
+            Batch().LockList();
+            RunningWorkers -= worker->WorkerCount();
+            Batch().UnlockList();
+            throw;
+        }
+    }
 }
 
 void TkdConvertor::Stop() {

@@ -5,8 +5,8 @@
 #include <vector>
 
 // File-system helpers of the source search and the conversion driver. None of
-// them throws: each answers with a result the caller may ignore, because the
-// design treats these steps as best effort (except listing, which reports its
+// them throws: each answers with a result the caller may ignore, because these
+// steps are best effort (except listing, which reports its
 // error so the walk can pass over a folder it cannot read).
 namespace sw::platform {
 
@@ -25,7 +25,7 @@ struct FolderEntry {
 // gives an empty list and `error` set; an error part-way keeps what was read.
 std::vector<FolderEntry> ListFolder(const std::string& folder, std::error_code& error);
 
-// A name beginning with "." is what the design's hidden attribute stands for.
+// A name beginning with "." is a hidden file, as the hidden attribute is on Windows.
 inline bool IsHiddenName(const std::string& name) { return !name.empty() && name[0] == '.'; }
 
 // True when `path` exists and is not a folder (a link is judged by its target;
