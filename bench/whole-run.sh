@@ -13,7 +13,7 @@ cmake --build --preset release -j "$(nproc)" --target slidewright make_bench_cor
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-./build/release/make_bench_corpus "$work/in" "$count"
+./build/release/bench/make_bench_corpus "$work/in" "$count"
 bytes=$(du -sb "$work/in" | cut -f1)
 files=$(find "$work/in" -type f | wc -l)
 echo "corpus: $files files, $((bytes / 1024 / 1024)) MB"

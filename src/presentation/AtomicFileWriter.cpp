@@ -53,7 +53,9 @@ void AtomicFileWriter::write(const std::filesystem::path& target, std::string_vi
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 && errno != EINVAL) throw writeError(target, "writing failed", errno);
+    // No fsync: the rename already guarantees that readers see the old file
+    // or the whole new one, and a batch of thousands of files must not wait
+    // for the disk once per file (that made a second worker almost useless).
     int closeResult = ::close(cleanup.fd);
     cleanup.fd = -1;
     if (closeResult != 0) throw writeError(target, "writing failed", errno);
