@@ -15,35 +15,19 @@
 #include "presentation/ByteSource.h"
 #include "presentation/EngineError.h"
 #include "presentation/OutlineSink.h"
+#include "presentation/TraceSink.h"
 #include "presentation/ppt/DocumentStreamReader.h"
 #include "presentation/ppt/FormatError.h"
 #include "presentation/ppt/PptReader.h"
 
 namespace {
 
-class NullSink final : public sw::pres::OutlineSink {
-public:
-    void beginPresentation() override {}
-    void endPresentation() override {}
-    void beginSlide(int, bool) override {}
-    void endSlide() override {}
-    void beginTextBlock(sw::pres::BlockRole) override {}
-    void endTextBlock() override {}
-    void beginParagraph(int) override {}
-    void endParagraph() override {}
-    void beginRun(const sw::pres::CharFormat&) override {}
-    void endRun() override {}
-    void text(std::string_view) override {}
-    void tab() override {}
-    void lineBreak() override {}
-};
-
 constexpr std::uint8_t cfbMagic[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    NullSink sink;
+    sw::pres::NullSink sink;
     if (size >= 8 && std::memcmp(data, cfbMagic, 8) == 0) {
         auto source = sw::pres::memorySource(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.ppt");
         try {

@@ -7,32 +7,12 @@
 
 #include "presentation/EngineError.h"
 #include "presentation/OutlineSink.h"
+#include "presentation/TraceSink.h"
 #include "presentation/pptx/PptxReader.h"
-
-namespace {
-
-class NullSink final : public sw::pres::OutlineSink {
-public:
-    void beginPresentation() override {}
-    void endPresentation() override {}
-    void beginSlide(int, bool) override {}
-    void endSlide() override {}
-    void beginTextBlock(sw::pres::BlockRole) override {}
-    void endTextBlock() override {}
-    void beginParagraph(int) override {}
-    void endParagraph() override {}
-    void beginRun(const sw::pres::CharFormat&) override {}
-    void endRun() override {}
-    void text(std::string_view) override {}
-    void tab() override {}
-    void lineBreak() override {}
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto source = sw::pres::memorySource(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.pptx");
-    NullSink sink;
+    sw::pres::NullSink sink;
     try {
         sw::pres::readPptx(*source, sink);
     } catch (const sw::pres::EngineError&) {

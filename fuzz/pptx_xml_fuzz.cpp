@@ -16,26 +16,10 @@
 #include "presentation/ByteSource.h"
 #include "presentation/EngineError.h"
 #include "presentation/OutlineSink.h"
+#include "presentation/TraceSink.h"
 #include "presentation/pptx/PptxReader.h"
 
 namespace {
-
-class NullSink final : public sw::pres::OutlineSink {
-public:
-    void beginPresentation() override {}
-    void endPresentation() override {}
-    void beginSlide(int, bool) override {}
-    void endSlide() override {}
-    void beginTextBlock(sw::pres::BlockRole) override {}
-    void endTextBlock() override {}
-    void beginParagraph(int) override {}
-    void endParagraph() override {}
-    void beginRun(const sw::pres::CharFormat&) override {}
-    void endRun() override {}
-    void text(std::string_view) override {}
-    void tab() override {}
-    void lineBreak() override {}
-};
 
 // The parts an input can replace, by its first byte (modulo the count).
 // The seed writer (pptx_fuzz_seeds ... parts) uses the same order.
@@ -78,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     parts[kParts[data[0] % std::size(kParts)]] = std::string(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::string package = sw::test::PptxBuilder::zip(parts);
     auto source = sw::pres::memorySource(package, "fuzz.pptx");
-    NullSink sink;
+    sw::pres::NullSink sink;
     try {
         sw::pres::readPptx(*source, sink);
     } catch (const sw::pres::EngineError&) {

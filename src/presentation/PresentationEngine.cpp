@@ -8,9 +8,7 @@
 #include "presentation/OutlineModel.h"
 #include "presentation/pptx/PptxReader.h"
 #include "presentation/rtf/RtfWriter.h"
-#ifdef SW_HAVE_PPT_READER
 #include "presentation/ppt/PptReader.h"
-#endif
 
 namespace sw::pres {
 
@@ -34,32 +32,19 @@ EngineError fileError(ErrorKind kind, const ByteSource& source, const std::strin
     return EngineError(kind, "\"" + source.name() + "\" " + why);
 }
 
-bool readBinary(const ByteSource& source, OutlineModel& model) {
-#ifdef SW_HAVE_PPT_READER
-    return readPpt(source, model).hasVbaProject;
-#else
-    (void)model;
-    throw fileError(ErrorKind::Unsupported, source,
-                    "is a binary PowerPoint 97-2003 presentation; binary PowerPoint 97-2003 presentations are not "
-                    "supported yet by the built-in engine");
-#endif
-}
-
 }  // namespace
 
 std::unique_ptr<OpenedPresentation> openPresentation(const ByteSource& source) {
     auto model = std::make_unique<OutlineModel>();
     bool vba = false;
     try {
-        switch (probe(source)) {
+        // The signature decides the reader. A compound file is parsed once, by
+        // the binary reader, which also tells encrypted packages, old
+        // versions and compound files of other programs apart.
+        switch (signature(source)) {
         case FileKind::Package: vba = readPptx(source, *model).hasVbaProject; break;
-        case FileKind::BinaryPresentation: vba = readBinary(source, *model); break;
-        case FileKind::EncryptedPackage:
-            throw fileError(ErrorKind::Encrypted, source, "is encrypted (password-protected); it cannot be read");
-        case FileKind::CompoundFile:
-            throw fileError(ErrorKind::NotAPresentation, source,
-                            "is not a presentation: it is a compound document that holds no presentation");
-        case FileKind::Unknown:
+        case FileKind::CompoundFile: vba = readPpt(source, *model).hasVbaProject; break;
+        default:
             throw fileError(ErrorKind::NotAPresentation, source,
                             source.size() == 0 ? "is not a presentation: the file is empty"
                                                : "is not a presentation: it is neither a package nor a compound "

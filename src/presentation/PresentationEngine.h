@@ -16,7 +16,10 @@ enum class FileKind {
     Unknown,             // anything else (empty, text, ...)
 };
 
+// What the file holds, from its signature and, for a compound file, its streams.
 FileKind probe(const ByteSource& source);
+// The signature alone: Package, CompoundFile or Unknown.
+FileKind signature(const ByteSource& source);
 
 class OutlineModel;
 

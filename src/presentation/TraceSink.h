@@ -37,6 +37,24 @@ private:
     int depth_ = 0;
 };
 
+// Swallows every event: for fuzzing and for timing the readers alone.
+class NullSink final : public OutlineSink {
+public:
+    void beginPresentation() override {}
+    void endPresentation() override {}
+    void beginSlide(int, bool) override {}
+    void endSlide() override {}
+    void beginTextBlock(BlockRole) override {}
+    void endTextBlock() override {}
+    void beginParagraph(int) override {}
+    void endParagraph() override {}
+    void beginRun(const CharFormat&) override {}
+    void endRun() override {}
+    void text(std::string_view) override {}
+    void tab() override {}
+    void lineBreak() override {}
+};
+
 // The plain text of the trace: paragraphs as lines "<level>: text", tabs as
 // "\t", line breaks as "\n" inside the line. Handy for asserting facts.
 class TextSink final : public OutlineSink {

@@ -12,5 +12,9 @@ char32_t decodeUtf8(std::string_view utf8, std::size_t& pos);
 // The text with every malformed sequence replaced by U+FFFD.
 std::string validUtf8(std::string_view utf8);
 bool isValidUtf8(std::string_view utf8);
+// Appends the UTF-8 form of one code point.
+void appendUtf8(std::string& out, char32_t c);
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string utf16ToUtf8(std::u16string_view text);
 
 }  // namespace sw::pres

@@ -5,7 +5,7 @@
 #include "presentation/ppt/RecordTypes.h"
 #include "presentation/ppt/TextBlock.h"
 #include "presentation/ppt/TextPropReader.h"
-#include "presentation/ppt/Utf.h"
+#include "presentation/Utf8.h"
 
 namespace sw::pres::ppt {
 

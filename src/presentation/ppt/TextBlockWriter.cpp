@@ -7,7 +7,7 @@
 
 #include "presentation/ppt/FormatError.h"
 #include "presentation/ppt/TextPropReader.h"
-#include "presentation/ppt/Utf.h"
+#include "presentation/Utf8.h"
 
 namespace sw::pres::ppt {
 namespace {
