@@ -19,11 +19,14 @@ bool LineHasKey(const std::string& line, const std::string& key) {
 }
 
 // "-X" is always a switch, and so is "/X" on Windows; but on Linux every
-// absolute path begins with "/": an argument whose first folder exists (or
-// that names an existing file) is a path.
+// absolute path begins with "/". So "/X" counts as a switch only for the
+// letters the program knows (P, I, U) and only when it names no existing
+// folder or file ("/usr/..." is a path); anything else is a path.
 bool IsSwitch(const std::string& arg) {
     if (arg[0] == '-') return true;
     if (arg[0] != '/') return false;
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(arg[1])));
+    if (letter != 'P' && letter != 'I' && letter != 'U') return false;
     std::error_code ec;
     const std::string first = arg.substr(0, arg.find('/', 1));
     return !std::filesystem::is_directory(first, ec) && !std::filesystem::exists(arg, ec);

@@ -30,7 +30,7 @@ TEST(CommandLine, OptionTextSwitchInItsSpellings) {
 }
 
 TEST(CommandLine, IgnoredArgumentsOpenTheDefaultProject) {
-    for (const char* arg : {"", "x", "-X", "-P", "-P:", "/q"}) {
+    for (const char* arg : {"", "x", "-X", "-P", "-P:", "-q"}) {
         ProjectFixture f;
         f.tmp.write("slidewright.batch-pres2doc", "Source=/default/*.ppt?\r\n");
         TkdProject& p = f.Make(arg);
@@ -101,6 +101,10 @@ TEST(CommandLine, AbsolutePathsAreNotSwitches) {
     q.PageOpener = &pages;
     EXPECT_FALSE(q.ParseCommandLine());
     EXPECT_EQ(q.Source(), "/usr/share/x.pptx");
+    TkdProject& r = f.Make("/data-nowhere/decks/x.pptx");  // a path that does not exist (yet) is still a path
+    r.PageOpener = &pages;
+    EXPECT_FALSE(r.ParseCommandLine());
+    EXPECT_EQ(r.Source(), "/data-nowhere/decks/x.pptx");
     EXPECT_TRUE(pages.calls.empty());
 }
 
