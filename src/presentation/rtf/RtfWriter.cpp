@@ -105,18 +105,33 @@ void RtfWriter::endParagraph() {
 
 void RtfWriter::beginRun(const CharFormat& f) {
     body_ += '{';
-    std::size_t start = body_.size();
-    if (f.bold) body_ += "\\b";
-    if (f.italic) body_ += "\\i";
-    if (f.strike) body_ += "\\strike";
-    if (const char* u = underlineWord(f.underline)) body_ += u;
-    if (f.baseline == Baseline::Super) body_ += "\\super";
-    if (f.baseline == Baseline::Sub) body_ += "\\sub";
-    if (!f.font.empty()) appendControl(body_, "\\f", fontIndex(f.font, f.symbolFont));
-    if (f.sizeHalfPoints > 0) appendControl(body_, "\\fs", f.sizeHalfPoints);
-    if (f.color) appendControl(body_, "\\cf", colorIndex(*f.color & 0xFFFFFF));
+    for (const RunOpening& o : openings_) {
+        if (o.format == f) {
+            body_ += o.controls;
+            return;
+        }
+    }
+    // Bounded, so that a deck of ever new formats costs no more than before.
+    constexpr std::size_t kRemembered = 16;
+    if (openings_.size() == kRemembered) openings_.erase(openings_.begin());
+    openings_.push_back({f, {}});
+    std::string& controls = openings_.back().controls;
+    appendRunControls(f, controls);
+    body_ += controls;
+}
+
+void RtfWriter::appendRunControls(const CharFormat& f, std::string& out) {
+    if (f.bold) out += "\\b";
+    if (f.italic) out += "\\i";
+    if (f.strike) out += "\\strike";
+    if (const char* u = underlineWord(f.underline)) out += u;
+    if (f.baseline == Baseline::Super) out += "\\super";
+    if (f.baseline == Baseline::Sub) out += "\\sub";
+    if (!f.font.empty()) appendControl(out, "\\f", fontIndex(f.font, f.symbolFont));
+    if (f.sizeHalfPoints > 0) appendControl(out, "\\fs", f.sizeHalfPoints);
+    if (f.color) appendControl(out, "\\cf", colorIndex(*f.color & 0xFFFFFF));
     // The delimiter keeps text (digits too) out of the last control word.
-    if (body_.size() != start) body_ += ' ';
+    if (!out.empty()) out += ' ';
 }
 
 void RtfWriter::endRun() { body_ += '}'; }

@@ -37,6 +37,7 @@ private:
     void openParagraph(int level);
     void writeEmptyHeading();
     void closeHeading();
+    void appendRunControls(const CharFormat& f, std::string& out);
     int fontIndex(const std::string& name, bool symbol);
     int colorIndex(std::uint32_t rgb);
     std::string header() const;
@@ -46,6 +47,14 @@ private:
     // Font 0 is the document default; the others come from the runs.
     std::vector<std::pair<std::string, bool>> fonts_{{"Arial", false}};
     std::vector<std::uint32_t> colors_;
+    // The control words of recent run formats: a deck repeats a handful of
+    // formats on every slide, and a format's font and colour numbers never
+    // change once it has been written.
+    struct RunOpening {
+        CharFormat format;
+        std::string controls;
+    };
+    std::vector<RunOpening> openings_;
     BlockRole role_ = BlockRole::Body;
     bool headingWritten_ = false;  // the slide has its level-0 paragraph
     bool headingOpen_ = false;     // ...and it has not been ended yet
