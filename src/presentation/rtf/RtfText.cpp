@@ -1,9 +1,18 @@
 #include "presentation/rtf/RtfText.h"
 
+#include <array>
+
 #include "presentation/Utf8.h"
 
 namespace sw::pres {
 namespace {
+
+// Printable ASCII other than backslash and braces: copied as it is.
+constexpr auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) plain[static_cast<std::size_t>(c)] = c != '\\' && c != '{' && c != '}';
+    return plain;
+}();
 
 void appendUnit(std::string& out, unsigned unit) {
     // RTF parameters are signed 16-bit: units above 0x7FFF are written negative.
@@ -23,11 +32,7 @@ void appendRtfText(std::string& out, std::string_view utf8) {
     while (pos < utf8.size()) {
         // Plain printable ASCII, the bulk of most text, is copied as it is.
         std::size_t plain = pos;
-        while (plain < utf8.size()) {
-            const auto c = static_cast<unsigned char>(utf8[plain]);
-            if (c < 0x20 || c >= 0x7F || c == '\\' || c == '{' || c == '}') break;
-            ++plain;
-        }
+        while (plain < utf8.size() && kPlain[static_cast<unsigned char>(utf8[plain])]) ++plain;
         if (plain != pos) {
             out.append(utf8.data() + pos, plain - pos);
             pos = plain;
