@@ -40,11 +40,17 @@ void OutlineModel::text(std::string_view utf8) {
 }
 
 std::uint32_t OutlineModel::formatIndex(const CharFormat& format) {
-    // Decks use a handful of distinct formats; the latest ones are the likeliest.
-    for (std::size_t i = formats_.size(); i-- > 0;)
-        if (formats_[i] == format) return static_cast<std::uint32_t>(i);
+    // Decks use a handful of distinct formats, and runs mostly repeat them in
+    // the order of the slide before: the search starts after the last one found.
+    const std::size_t n = formats_.size();
+    std::size_t i = lastFormat_;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (++i >= n) i = 0;
+        if (formats_[i] == format) return static_cast<std::uint32_t>(lastFormat_ = i);
+    }
     formats_.push_back(format);
-    return static_cast<std::uint32_t>(formats_.size() - 1);
+    lastFormat_ = formats_.size() - 1;
+    return static_cast<std::uint32_t>(lastFormat_);
 }
 
 void OutlineModel::replay(OutlineSink& sink) const {

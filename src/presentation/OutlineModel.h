@@ -48,7 +48,8 @@ private:
 
     std::vector<Event> events_;
     std::string texts_;
-    std::vector<CharFormat> formats_;
+    std::vector<CharFormat> formats_;  // distinct
+    std::size_t lastFormat_ = 0;       // where the last run's format was found
     int slides_ = 0;
     bool hasText_ = false;
 };

@@ -144,9 +144,14 @@ std::optional<ColorSpec> ColorSpec::fromColor(const pugi::xml_node& c) {
         else if (mn == "a:tint") modifier = Modifier::Tint;
         else if (mn == "a:shade") modifier = Modifier::Shade;
         else continue;
-        spec.modifiers_.emplace_back(modifier, xmlPercent(m.attribute("val")));
+        spec.addModifier(modifier, xmlPercent(m.attribute("val")));
     }
     return spec;
+}
+
+void ColorSpec::addModifier(Modifier modifier, int value) {
+    if (firstCount_ < kInline) firstModifiers_[firstCount_++] = {modifier, value};
+    else moreModifiers_.push_back({modifier, value});
 }
 
 std::optional<std::uint32_t> ColorSpec::resolve(const ColorContext& context) const {
@@ -164,7 +169,8 @@ std::optional<std::uint32_t> ColorSpec::resolve(const ColorContext& context) con
         if (it == context.scheme->end()) return std::nullopt;  // phClr and unknown slots stay automatic
         rgb = it->second;
     }
-    for (const auto& [modifier, value] : modifiers_) rgb = apply(rgb, modifier, value);
+    for (std::size_t i = 0; i < firstCount_; ++i) rgb = apply(rgb, firstModifiers_[i].modifier, firstModifiers_[i].value);
+    for (const auto& [modifier, value] : moreModifiers_) rgb = apply(rgb, modifier, value);
     return rgb;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -43,7 +45,18 @@ private:
     std::uint32_t rgb_ = 0;
     std::string scheme_;
     enum class Modifier : std::uint8_t { LumMod, LumOff, Tint, Shade };
-    std::vector<std::pair<Modifier, int>> modifiers_;  // values in 1/1000 %
+    struct Adjustment {
+        Modifier modifier;
+        int value;  // 1/1000 %
+        bool operator==(const Adjustment&) const = default;
+    };
+    // In document order. Colours mostly carry one or two modifiers: the first
+    // ones are kept inline, so that reading a run's colour allocates nothing.
+    static constexpr std::size_t kInline = 3;
+    std::array<Adjustment, kInline> firstModifiers_{};
+    std::size_t firstCount_ = 0;
+    std::vector<Adjustment> moreModifiers_;
+    void addModifier(Modifier modifier, int value);
     static std::uint32_t apply(std::uint32_t rgb, Modifier modifier, int value);
 };
 

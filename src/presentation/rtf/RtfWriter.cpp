@@ -105,9 +105,15 @@ void RtfWriter::endParagraph() {
 
 void RtfWriter::beginRun(const CharFormat& f) {
     body_ += '{';
-    for (const RunOpening& o : openings_) {
-        if (o.format == f) {
-            body_ += o.controls;
+    // Runs mostly repeat the formats of the slide before in the same order:
+    // the search starts after the last one found.
+    const std::size_t n = openings_.size();
+    std::size_t i = lastOpening_;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (++i >= n) i = 0;
+        if (openings_[i].format == f) {
+            lastOpening_ = i;
+            body_ += openings_[i].controls;
             return;
         }
     }
@@ -115,6 +121,7 @@ void RtfWriter::beginRun(const CharFormat& f) {
     constexpr std::size_t kRemembered = 16;
     if (openings_.size() == kRemembered) openings_.erase(openings_.begin());
     openings_.push_back({f, {}});
+    lastOpening_ = openings_.size() - 1;
     std::string& controls = openings_.back().controls;
     appendRunControls(f, controls);
     body_ += controls;

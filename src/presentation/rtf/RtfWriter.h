@@ -54,7 +54,8 @@ private:
         CharFormat format;
         std::string controls;
     };
-    std::vector<RunOpening> openings_;
+    std::vector<RunOpening> openings_;  // distinct formats
+    std::size_t lastOpening_ = 0;       // where the last run's format was found
     BlockRole role_ = BlockRole::Body;
     bool headingWritten_ = false;  // the slide has its level-0 paragraph
     bool headingOpen_ = false;     // ...and it has not been ended yet
