@@ -1,5 +1,8 @@
 #include "presentation/Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace sw::pres {
 
 char32_t decodeUtf8(std::string_view s, std::size_t& pos) {
@@ -56,6 +59,29 @@ bool isValidUtf8(std::string_view utf8) {
         if (decodeUtf8(utf8, pos) == 0xFFFD && pos - start != 3) return false;
     }
     return true;
+}
+
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// Whether some byte of x is zero (exact as a yes or no).
+constexpr bool hasZeroByte(std::uint64_t x) { return ((x - kOnes) & ~x & kHighs) != 0; }
+// Whether some byte of x is below n (n <= 0x80; exact as a yes or no).
+constexpr bool hasByteBelow(std::uint64_t x, std::uint8_t n) { return ((x - kOnes * n) & ~x & kHighs) != 0; }
+
+}  // namespace
+
+std::size_t printableAsciiPrefix(std::string_view text) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, text.data() + i, 8);
+        if ((x & kHighs) != 0 || hasByteBelow(x, 0x20) || hasZeroByte(x ^ (kOnes * 0x7F))) break;
+    }
+    while (i < text.size() && static_cast<unsigned char>(text[i] - 0x20) < 0x5F) ++i;
+    return i;
 }
 
 void appendUtf8(std::string& out, char32_t c) {

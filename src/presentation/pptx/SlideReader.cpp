@@ -42,9 +42,7 @@ bool isSymbolFontText(std::string_view utf8) {
 void emitText(std::string_view raw, OutlineSink& sink) {
     // Printable ASCII, the bulk of most runs, is valid UTF-8 and holds
     // nothing to split off: it goes out whole without the checks below.
-    std::size_t printable = 0;
-    while (printable < raw.size() && static_cast<unsigned char>(raw[printable] - 0x20) < 0x5F) ++printable;
-    if (printable == raw.size()) {
+    if (printableAsciiPrefix(raw) == raw.size()) {
         if (!raw.empty()) sink.text(raw);
         return;
     }
