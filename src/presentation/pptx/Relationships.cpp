@@ -27,13 +27,20 @@ Relationships Relationships::read(const ZipPackage& package, const std::string& 
         // Some producers write the literal "NULL" for a relationship to nothing.
         if (mode != "External" && !target.empty() && target != "NULL")
             rel.target = resolvePartTarget(sourcePart, target);
-        rels.positions_.emplace(rel.id, rels.items_.size());  // a repeated id keeps its first target
         rels.items_.push_back(std::move(rel));
     }
+    if (rels.items_.size() > kSearchedInOrder)
+        for (std::size_t i = 0; i < rels.items_.size(); ++i)
+            rels.positions_.emplace(rels.items_[i].id, i);  // a repeated id keeps its first target
     return rels;
 }
 
 const Relationship* Relationships::byId(std::string_view id) const {
+    if (items_.size() <= kSearchedInOrder) {
+        for (const auto& r : items_)
+            if (r.id == id) return &r;
+        return nullptr;
+    }
     auto it = positions_.find(std::string(id));
     return it == positions_.end() ? nullptr : &items_[it->second];
 }

@@ -30,7 +30,9 @@ public:
 private:
     std::vector<Relationship> items_;
     // Id -> position of its first relationship: a presentation's own part
-    // lists every slide, and each slide is looked up by id.
+    // lists every slide, and each slide is looked up by id. Only parts with
+    // many relationships get the map; a slide's few are searched in order.
+    static constexpr std::size_t kSearchedInOrder = 16;
     std::unordered_map<std::string, std::size_t> positions_;
 };
 
