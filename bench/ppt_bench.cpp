@@ -11,29 +11,11 @@
 #include "PptBuilder.h"
 #include "presentation/ByteSource.h"
 #include "presentation/OutlineSink.h"
+#include "presentation/TraceSink.h"
 #include "presentation/ppt/CompoundFile.h"
 #include "presentation/ppt/PptReader.h"
 
 namespace {
-
-// Counts the text, so that the reading cannot be optimised away.
-class TextCountingSink final : public sw::pres::OutlineSink {
-public:
-    std::size_t bytes = 0;
-    void beginPresentation() override {}
-    void endPresentation() override {}
-    void beginSlide(int, bool) override {}
-    void endSlide() override {}
-    void beginTextBlock(sw::pres::BlockRole) override {}
-    void endTextBlock() override {}
-    void beginParagraph(int) override {}
-    void endParagraph() override {}
-    void beginRun(const sw::pres::CharFormat&) override {}
-    void endRun() override {}
-    void text(std::string_view t) override { bytes += t.size(); }
-    void tab() override {}
-    void lineBreak() override {}
-};
 
 const std::string& deck(int slides) {
     static std::map<int, std::string> files;
@@ -75,9 +57,9 @@ void BM_ReadPpt(benchmark::State& state) {
     const auto start = clock::now();
     std::size_t text = 0;
     for (auto _ : state) {
-        TextCountingSink sink;
+        sw::pres::CountingSink sink;
         sw::pres::readPpt(*source, sink);
-        text = sink.bytes;
+        text = sink.textBytes;
     }
     const double perRead = std::chrono::duration<double>(clock::now() - start).count() / static_cast<double>(state.iterations());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));

@@ -1,5 +1,7 @@
 #include "platform/TextFile.h"
 
+#include "platform/Utf8.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
@@ -8,24 +10,6 @@
 
 namespace sw::platform {
 namespace {
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
     std::string out;
@@ -48,7 +32,7 @@ std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = 0xFFFD;
         }
-        appendUtf8(out, c);
+        AppendUtf8(out, c);
     }
     return out;
 }
@@ -90,8 +74,8 @@ std::string decodeCp1252(std::string_view bytes) {
     for (char ch : bytes) {
         auto b = static_cast<std::uint8_t>(ch);
         if (b < 0x80) out += ch;
-        else if (b < 0xA0) appendUtf8(out, kCp1252High[b - 0x80]);
-        else appendUtf8(out, b);
+        else if (b < 0xA0) AppendUtf8(out, kCp1252High[b - 0x80]);
+        else AppendUtf8(out, b);
     }
     return out;
 }

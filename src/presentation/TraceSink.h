@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "presentation/OutlineSink.h"
@@ -51,6 +52,27 @@ public:
     void beginRun(const CharFormat&) override {}
     void endRun() override {}
     void text(std::string_view) override {}
+    void tab() override {}
+    void lineBreak() override {}
+};
+
+// Counts slides and text bytes: enough to tell an empty result from a real
+// one, and to keep a timed read from being optimised away.
+class CountingSink final : public OutlineSink {
+public:
+    int slides = 0;
+    std::size_t textBytes = 0;
+    void beginPresentation() override {}
+    void endPresentation() override {}
+    void beginSlide(int, bool) override { ++slides; }
+    void endSlide() override {}
+    void beginTextBlock(BlockRole) override {}
+    void endTextBlock() override {}
+    void beginParagraph(int) override {}
+    void endParagraph() override {}
+    void beginRun(const CharFormat&) override {}
+    void endRun() override {}
+    void text(std::string_view utf8) override { textBytes += utf8.size(); }
     void tab() override {}
     void lineBreak() override {}
 };

@@ -12,8 +12,6 @@ char32_t decodeUtf8(std::string_view utf8, std::size_t& pos);
 // The text with every malformed sequence replaced by U+FFFD.
 std::string validUtf8(std::string_view utf8);
 bool isValidUtf8(std::string_view utf8);
-// Appends the UTF-8 form of one code point.
-void appendUtf8(std::string& out, char32_t c);
 // How many bytes at the start of text are printable ASCII (0x20-0x7E).
 // Eight bytes are tested at a time: this runs over every text of a deck.
 std::size_t printableAsciiPrefix(std::string_view text);

@@ -95,26 +95,6 @@ int titleTextsIn(const fs::path& file) {
     }
 }
 
-// Counts slides and text in the events.
-class CountingSink final : public sw::pres::OutlineSink {
-public:
-    int slides = 0;
-    std::size_t textBytes = 0;
-    void beginPresentation() override {}
-    void endPresentation() override {}
-    void beginSlide(int, bool) override { ++slides; }
-    void endSlide() override {}
-    void beginTextBlock(sw::pres::BlockRole) override {}
-    void endTextBlock() override {}
-    void beginParagraph(int) override {}
-    void endParagraph() override {}
-    void beginRun(const sw::pres::CharFormat&) override {}
-    void endRun() override {}
-    void text(std::string_view t) override { textBytes += t.size(); }
-    void tab() override {}
-    void lineBreak() override {}
-};
-
 TEST(PptCorpus, EveryFileReadsOrFailsClearly) {
     const fs::path dir = corpusDir();
     if (!fs::is_directory(dir)) GTEST_SKIP() << "no corpus at " << dir << " (the shared corpus folder is absent)";
@@ -133,7 +113,7 @@ TEST(PptCorpus, EveryFileReadsOrFailsClearly) {
         const Manifest facts = it == manifest.end() ? Manifest{} : it->second;
 
         auto source = sw::pres::openFileSource(entry.path());
-        CountingSink sink;
+        sw::pres::CountingSink sink;
         try {
             sw::pres::readPpt(*source, sink);
             ++read;
